@@ -1,0 +1,224 @@
+#include "document/document.h"
+
+#include "common/numeric.h"
+#include "document/kinds.h"
+
+#include <algorithm>
+
+namespace velunto {
+
+std::array<SpaltenHtgdEntry, kTableColumns> HeaderDataTyp::defaultSpaltenHtgd()
+{
+    static constexpr ColorRef palette[5] = {0xBEFF7F, 0xBF7FFF, 0xFFC080, 0x7FBEFF, 0xFF7FBE};
+    std::array<SpaltenHtgdEntry, kTableColumns> result;
+    for (int i = 0; i < kTableColumns; ++i)
+        result[i] = {palette[i % 5], 50};
+    return result;
+}
+
+Document::Document()
+{
+    newDocument();
+}
+
+Picture Document::blankPicture(ColorRef colour)
+{
+    // 10 : 7, the page ratio that new documents get by default.
+    Picture picture(1000, 700, QImage::Format_RGB32);
+    picture.fill(toQRgb(colour));
+    return picture;
+}
+
+void Document::newDocument()
+{
+    if (!header.FileName.isEmpty())
+        m_previousFileName = header.FileName;
+    header = HeaderDataTyp{};
+    header.EinrueckRand = defaultEinrueckRand(DokTyp::Free);
+    header.SeitRatioArt = m_presets.art;
+    header.SeitRatioBreite = m_presets.breite;
+    header.SeitRatioHoehe = m_presets.hoehe;
+    objects.clear();
+    objects.shrink_to_fit();
+    baseImage = blankPicture(header.HtgdCol);
+    gapCursor = 0;
+    clozeFontStep = 0;
+    m_modified = false;
+    m_picturesUnlocked = false;
+}
+
+QString Document::documentTypeName() const
+{
+    return velunto::documentTypeName(header.DokTyp, header.DokUnterTyp);
+}
+
+void Document::updateZRange()
+{
+    int lo = 0;
+    int hi = 0;
+    for (const ObjDataTyp& o : objects) {
+        lo = std::min(lo, o.ZIndex);
+        hi = std::max(hi, o.ZIndex);
+    }
+    header.MinZIndex = lo;
+    header.MaxZIndex = hi;
+}
+
+bool Document::picturesLocked() const
+{
+    return !header.BilderPasswort.isEmpty() && !m_picturesUnlocked;
+}
+
+bool Document::unlockPictures(const QString& entry)
+{
+    if (entry != header.BilderPasswort)
+        return false;
+    m_picturesUnlocked = true;
+    return true;
+}
+
+int Document::newObject(int kind, const RectD& visible, int counter, bool withLine, int side)
+{
+    ObjDataTyp o;
+    const double n = counter;
+    o.Typ = kind;
+    o.Sx = (visible.left + visible.right) * (0.05 * n + 0.05);
+    o.Sy = (visible.top + visible.bottom) * 0.1 * n;
+    o.Kx = o.Sx + 0.2;
+    o.Ky = o.Sy;
+    o.Text = QStringLiteral("NEU");
+    o.Ebene = (isPointKind(kind) || kind == ObjectKind::ImageLink) ? Layer::InfoPoints
+                                                                   : Layer::TextsAndImages;
+    o.Sline = withLine ? 1 : 0;
+    o.Fsize = 0;
+    o.KAusr = side;
+    o.KAusrAktiv = side;
+    o.TAusr = 0;
+    o.Stil = 0;
+    o.Farbe = 0x000000;
+    o.LinieFarbe = 0x000000;
+    o.LinieDicke = 1;
+    o.HFarbe = 0xFFFFFF;
+    o.HDeck = 0;
+    o.BildDeck = 100;
+    o.PktCap = defaultPointTitle(kind);
+    o.BildKenn.clear();
+    o.BildkarteAnpassen = 1;
+    o.PunktInUebung = 0;
+    o.FrageNummer = -1;
+    o.ZIndex = header.MaxZIndex;
+    o.Abdeckung = 0;
+    if (isPointKind(kind)) {
+        o.Farbe = 0xFFFFFF;
+        o.HFarbe = pointColour(kind);
+        o.HDeck = 100;
+    }
+    if (isPictureKind(kind))
+        o.Bild = blankPicture();
+    objects.push_back(std::move(o));
+    return objectCount() - 1;
+}
+
+int Document::addGeneratedObject(int kind, int layer, const QString& text, int questionNumber,
+                                 double x, double y, int side, int sizeStep)
+{
+    ObjDataTyp o;
+    o.Typ = kind;
+    o.Text = text;
+    o.Kx = x;
+    o.Ky = y;
+    o.Sx = x;
+    o.Sy = y;
+    o.Ebene = layer;
+    o.Fsize = sizeStep;
+    o.KAusr = side;
+    o.KAusrAktiv = side;
+    o.TAusr = 0;
+    o.Sline = 0;
+    o.Farbe = header.TextCol;
+    o.HDeck = isPointKind(kind) ? 100 : 0;
+    o.BildDeck = 100;
+    o.Abdeckung = -1;
+    o.FrageNummer = questionNumber;
+    o.KBreite = -1.0;
+    o.KHoehe = -1.0;
+    o.Sichtbar = 1;
+    objects.push_back(std::move(o));
+    return objectCount() - 1;
+}
+
+void Document::deleteObject(int index)
+{
+    if (!isValidIndex(index))
+        return;
+    objects.erase(objects.begin() + index);
+}
+
+int Document::duplicateObject(int index)
+{
+    if (!isValidIndex(index))
+        return -1;
+    ObjDataTyp copy = objects[index];
+    if (copy.Typ == ObjectKind::QueryLabel || copy.Typ == ObjectKind::FixedLabel)
+        copy.Text = QStringLiteral("KOPIE von ") + copy.Text;
+    copy.Sy = std::min(copy.Sy + 0.05, 1.0);
+    copy.Ky = std::min(copy.Ky + 0.05, 1.0);
+    copy.drawnBounds = RectD{-1.0, -1.0, -1.0, -1.0};
+    objects.insert(objects.begin() + index + 1, std::move(copy));
+    return index + 1;
+}
+
+void Document::bringToFront(int index)
+{
+    if (!isValidIndex(index))
+        return;
+    header.MaxZIndex += 1;
+    objects[index].ZIndex = header.MaxZIndex;
+}
+
+void Document::sendToBack(int index)
+{
+    if (!isValidIndex(index))
+        return;
+    header.MinZIndex -= 1;
+    objects[index].ZIndex = header.MinZIndex;
+}
+
+bool Document::hasAuthoredObjects() const
+{
+    return std::any_of(objects.begin(), objects.end(),
+                       [](const ObjDataTyp& o) { return o.Typ < 10; });
+}
+
+bool Document::deleteAllAuthoredObjects()
+{
+    if (!hasAuthoredObjects())
+        return false;
+    std::erase_if(objects, [](const ObjDataTyp& o) { return o.Typ < 10; });
+    rebuildContent();
+    return true;
+}
+
+void Document::copyObject(int index)
+{
+    if (isValidIndex(index))
+        m_clipboard = objects[index];
+}
+
+int Document::pasteObject()
+{
+    if (!m_clipboard)
+        return -1;
+    ObjDataTyp copy = *m_clipboard;
+    copy.drawnBounds = RectD{-1.0, -1.0, -1.0, -1.0};
+    objects.push_back(std::move(copy));
+    return objectCount() - 1;
+}
+
+void Document::rebuildContent()
+{
+    if (m_rebuild)
+        m_rebuild(*this);
+}
+
+} // namespace velunto
