@@ -1,0 +1,139 @@
+#pragma once
+
+#include "document/records.h"
+
+#include <QPoint>
+#include <QPointF>
+#include <QRect>
+#include <QSize>
+#include <QSizeF>
+
+#include <array>
+#include <vector>
+
+namespace velunto {
+
+// Application modes of the main window.
+namespace AppMode {
+enum : int { LearningView = 2, Exercise = 3, SlidingPuzzle = 4 };
+}
+
+// Tools of the learning view (the drawing tools 3..19 belong to the drawing code).
+namespace Tool {
+enum : int {
+    Pointer = 1, // "Zeiger zum Auf- und Abdecken von Abfragefeldern"
+    Hand = 2,    // "Bildausschnitt verschieben"
+    Pen = 3,
+    Eraser = 6,
+    Stamp = 7,
+    Text = 9,
+    FirstShape = 10,
+    LastShape = 18,
+    Area = 19,
+};
+}
+
+// Numbering modes: "Fragezeichen", "Geordnet", "Zufällig".
+namespace NumberingMode {
+enum : int { QuestionMarks = 0, Ordered = 1, Random = 2 };
+}
+
+enum class ScrollDirection { Left, Right, Up, Down };
+
+// One entry of the order list that numbering builds; the exercise run uses
+// the list as its query positions.
+struct OrderEntry
+{
+    int textIndex = -1;
+    int objectIndex = -1;
+    bool operator==(const OrderEntry&) const = default;
+};
+
+// The state of the learning view that lives as long as the program: what is
+// shown (zoom, visible part, layers), how query fields are numbered, the tool
+// and the mapping between page fractions, page-picture pixels and the pixels
+// of the page control.
+//
+// The page picture is the page fitted into the viewport and multiplied by the
+// zoom factor. Where it is smaller than the viewport it is centred; the part
+// of the control it covers is the shown rectangle. Screen coordinates are
+// pixels of the page control.
+class ViewState
+{
+  public:
+    static constexpr int kZoomSteps = 5;
+    // 1.0, 1.25, 1.5, 1.75, 2.0; indices outside 0..4 are clamped.
+    static double zoomFactor(int index);
+
+    // --- viewport and page picture ---------------------------------------------
+
+    void setViewport(QSize size) { m_viewport = size; }
+    QSize viewport() const { return m_viewport; }
+
+    // Computes the page picture size for a page of pageSize (in any unit) and
+    // gives Ansicht the viewport's share of it, keeping its centre. An empty
+    // viewport or page still gives a picture of at least 1 x 1.
+    void fitPage(QSizeF pageSize);
+
+    QSize pictureSize() const { return m_picture; }
+    // Width / height of the page picture: the aspect that the automatic card
+    // side compares directions with.
+    double pictureAspect() const;
+    // The part of the control that shows the page picture.
+    QRect shownRect() const;
+    // Top-left of the visible part inside the page picture.
+    QPoint visibleOrigin() const;
+
+    QPoint pageToPicture(double fx, double fy) const;
+    QPoint pageToScreen(double fx, double fy) const;
+    // Clamped to 0..1.
+    QPointF screenToPage(QPointF screen) const;
+
+    // --- zoom and visible part -------------------------------------------------
+
+    int zoomIndex() const { return m_zoom; }
+    // Returns false (and changes nothing) when the index stays the same.
+    bool setZoomIndex(int index);
+    // The index that zoom in / zoom out lead to (100 % -> 150 % -> 200 %).
+    int zoomInIndex() const;
+    int zoomOutIndex() const;
+
+    // The visible part of the page in page fractions ("Ansicht").
+    const RectD& ansicht() const { return m_ansicht; }
+    void setAnsicht(const RectD& visible);
+    // Moves Ansicht by a tenth of its width or height, staying on the page.
+    void scroll(ScrollDirection direction);
+    // Moves the page with the mouse by a distance in screen pixels.
+    void panBy(QPointF screenDelta);
+
+    // --- what is shown ---------------------------------------------------------
+
+    // "Basisbild", "Texte und Bilder", "Infopunkte", "Layout" by Ebene.
+    std::array<bool, 4> layers{true, true, true, true};
+    // True when objects of this Ebene are drawn and clickable; an exercise
+    // shows every layer, and an Ebene outside 0..3 counts as shown.
+    bool layerShown(int layer) const;
+
+    int numberingMode = NumberingMode::Ordered;
+    int tool = Tool::Pointer;
+    int mode = AppMode::LearningView;
+    bool exerciseRunning() const { return mode == AppMode::Exercise; }
+    // The question shown for single and multiple-choice questions, 1-based.
+    int currentQuestion = 1;
+
+    // The object editor draws and hit-tests differently while it is open.
+    bool editorOpen = false;
+    bool gridShown = false;
+    int selectedObject = -1;
+
+    // Rebuilt by numbering.
+    std::vector<OrderEntry> orderList;
+
+  private:
+    QSize m_viewport{0, 0};
+    QSize m_picture{1, 1};
+    int m_zoom = 0;
+    RectD m_ansicht{0.0, 0.0, 1.0, 1.0};
+};
+
+} // namespace velunto
