@@ -50,6 +50,14 @@ class ParagraphLayout
             return m_p.textVisible;
         return true;
     }
+    // The tag at pos; outside gap modes "<<" and ">>" are text.
+    MarkupTag tagHere(qsizetype pos) const
+    {
+        const MarkupTag tag = tagAt(m_s, pos);
+        if (!gapsActive() && (tag.kind == TagKind::GapOpen || tag.kind == TagKind::GapClose))
+            return {};
+        return tag;
+    }
     int lineEnd() const { return m_p.width - m_p.rightMargin; }
     QString minimumGapText() const { return QString(std::max(0, m_p.minGap), u'X'); }
 
@@ -114,9 +122,7 @@ int ParagraphLayout::run()
     const qsizetype n = m_s.size();
     qsizetype pos = 0;
     while (pos < n) {
-        MarkupTag tag = tagAt(m_s, pos);
-        if (!gapsActive() && (tag.kind == TagKind::GapOpen || tag.kind == TagKind::GapClose))
-            tag = {};
+        const MarkupTag tag = tagHere(pos);
 
         if (m_inGap) {
             // Inside a gap only ">>" ends it. Other tags are passed over whole
@@ -177,14 +183,17 @@ int ParagraphLayout::run()
             break;
         case TagKind::RightAlign: {
             output(m_segStart, pos);
+            // The field holds the next nn characters, but at most up to the
+            // end of the paragraph and never a tag, which is handled as a tag.
             const qsizetype fieldStart = pos + tag.length;
-            // At the end of the paragraph the field takes what remains.
-            const qsizetype fieldLength = std::min<qsizetype>(
-                tag.value, std::max<qsizetype>(0, m_paragraphLength - fieldStart));
+            qsizetype fieldEnd = fieldStart;
+            while (fieldEnd < fieldStart + tag.value && fieldEnd < m_paragraphLength &&
+                   tagHere(fieldEnd).kind == TagKind::None)
+                ++fieldEnd;
             applyFont(m_p.colour);
-            m_x += tag.value * m_canvas.width(u"0") - widthOf(fieldStart, fieldStart + fieldLength);
-            output(fieldStart, fieldStart + fieldLength);
-            m_segStart = fieldStart + fieldLength;
+            m_x += tag.value * m_canvas.width(u"0") - widthOf(fieldStart, fieldEnd);
+            output(fieldStart, fieldEnd);
+            m_segStart = fieldEnd;
             break;
         }
         case TagKind::None:
@@ -245,7 +254,7 @@ void ParagraphLayout::closeGap(qsizetype pos)
     // Letters glued to the gap's end belong to its word; a tag ends them and
     // is then handled as a tag.
     qsizetype p = pos + 2;
-    while (p < m_s.size() && m_s[p] != u' ' && tagAt(m_s, p).kind == TagKind::None)
+    while (p < m_s.size() && m_s[p] != u' ' && tagHere(p).kind == TagKind::None)
         ++p;
     output(pos + 2, p);
     m_segStart = p;

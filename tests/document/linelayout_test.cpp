@@ -1,5 +1,7 @@
+#include "common/random.h"
 #include "document/document.h"
 #include "document/linelayout.h"
+#include "document/markup.h"
 #include "support/fixedwidthcanvas.h"
 
 #include <gtest/gtest.h>
@@ -215,6 +217,8 @@ TEST(LineLayout, TabRightAlignedFieldsRuleAndColourTags)
         {u"<@REB=04>123", {{10, "123"}, {40, " "}}, 1},
         // the field holds the next nn characters, whatever they are
         {u"<@REB=04>12 kg", {{0, "12 k"}, {40, "g "}}, 1},
+        // but a tag ends the field and is handled as a tag
+        {u"<@REB=04>12<b>3</b>", {{20, "12"}, {40, "3"}, {50, " "}}, 1},
         // at the end of the paragraph the field takes what remains
         {u"Nr.<@REB=03>12", {{0, "Nr."}, {40, "12"}, {60, " "}}, 1},
         {u"<@REB=05>", {{50, " "}}, 1},
@@ -394,6 +398,55 @@ TEST(LineLayout, UnbalancedAndMisplacedMarkupNeverShowsAnAnswer)
     ASSERT_EQ(canvas.texts.size(), 3u);
     EXPECT_EQ(canvas.texts[1].text, QStringLiteral("en"));
     EXPECT_EQ(canvas.texts[1].style, StyleBit::Bold);
+}
+
+// Arbitrary mixtures of mark-up and text, on lines with and without room:
+// every layout ends, no tag is ever drawn and no answer holds a tag.
+TEST(LineLayout, RandomMarkupAlwaysEndsAndNeverDrawsATag)
+{
+    const char16_t* const pieces[] = {u"<<",        u">>",          u"|",
+                                      u"<b>",       u"</B>",        u"<i>",
+                                      u"</i>",      u"<U>",         u"</u>",
+                                      u"<@LINIE>",  u"<@POSX=50%>", u"<@POSX=99%>",
+                                      u"<@REB=03>", u"<@reb=10>",   u"<@COL=00FF00>",
+                                      u"</@COL>",   u" ",           u"   ",
+                                      u"a",         u"Wort",        u"Donaudampfschifffahrt",
+                                      u"<",         u">",           u"<@POSX=5",
+                                      u"@",         u"12"};
+    const int pieceCount = static_cast<int>(std::size(pieces));
+    const auto isDrawnTag = [](const QString& text) {
+        for (qsizetype i = 0; i < text.size(); ++i) {
+            const TagKind kind = tagAt(text, i).kind;
+            if (kind != TagKind::None && kind != TagKind::GapOpen && kind != TagKind::GapClose)
+                return true;
+        }
+        return false;
+    };
+
+    RandomSource random(20240607);
+    Document doc;
+    for (int round = 0; round < 400; ++round) {
+        QString paragraph;
+        const int count = random.below(25);
+        for (int i = 0; i < count; ++i)
+            paragraph += QStringView(pieces[random.below(pieceCount)]);
+        for (LayoutMode mode : {LayoutMode::Info, LayoutMode::Solution, LayoutMode::Cloze}) {
+            for (int width : {0, 70, 400}) {
+                doc.objects.clear();
+                FixedWidthCanvas canvas;
+                LayoutParams p = params(mode, width, &doc);
+                p.create = true;
+                const int y = lineLayout(canvas, p, paragraph, 0);
+                const std::string name = paragraph.toStdString();
+                EXPECT_GE(y, kTop + kInfoLine) << name;
+                EXPECT_LE(y, kTop + (2 * paragraph.size() + 2) * kLine) << name;
+                for (const auto& t : canvas.texts)
+                    EXPECT_FALSE(isDrawnTag(t.text)) << name << " drew " << t.text.toStdString();
+                for (const ObjDataTyp& gap : doc.objects)
+                    EXPECT_FALSE(isDrawnTag(gap.Text)) << name;
+            }
+        }
+    }
 }
 
 TEST(LineLayout, UnclosedGapIsNeverBroken)
