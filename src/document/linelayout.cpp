@@ -61,6 +61,10 @@ class ParagraphLayout
     int lineEnd() const { return m_p.width - m_p.rightMargin; }
     QString minimumGapText() const { return QString(std::max(0, m_p.minGap), u'X'); }
 
+    void switchStyle(TagKind kind)
+    {
+        m_style = switchesOn(kind) ? m_style | styleBitOf(kind) : m_style & ~styleBitOf(kind);
+    }
     void applyFont(ColorRef colour)
     {
         TextFont f;
@@ -132,8 +136,7 @@ int ParagraphLayout::run()
                 closeGap(pos);
             } else if (tag.kind != TagKind::None && tag.kind != TagKind::GapOpen) {
                 if (isStyleTag(tag.kind))
-                    m_style = switchesOn(tag.kind) ? m_style | styleBitOf(tag.kind)
-                                                   : m_style & ~styleBitOf(tag.kind);
+                    switchStyle(tag.kind);
                 pos += tag.length;
                 continue;
             }
@@ -149,8 +152,7 @@ int ParagraphLayout::run()
         case TagKind::UnderlineOn:
         case TagKind::UnderlineOff:
             output(m_segStart, pos);
-            m_style = switchesOn(tag.kind) ? m_style | styleBitOf(tag.kind)
-                                           : m_style & ~styleBitOf(tag.kind);
+            switchStyle(tag.kind);
             skipTag(pos, tag.length);
             break;
         case TagKind::GapOpen:

@@ -4,6 +4,7 @@
 #include "document/fontnames.h"
 #include "document/records.h"
 
+#include <QFont>
 #include <QFontMetricsF>
 #include <QPaintDevice>
 #include <QPainter>
@@ -114,16 +115,6 @@ int PainterCanvas::width(QStringView text)
 int PainterCanvas::textHeight()
 {
     return metrics().height;
-}
-
-QFont PainterCanvas::qfont()
-{
-    return metrics().font;
-}
-
-double PainterCanvas::ascent()
-{
-    return metrics().ascent;
 }
 
 void PainterCanvas::drawText(int x, int y, QStringView text)

@@ -2,7 +2,6 @@
 
 #include "common/colorref.h"
 
-#include <QFont>
 #include <QHash>
 #include <QString>
 #include <QStringView>
@@ -29,6 +28,7 @@ struct TextFont
 // Everything the text layout needs from a font engine: measuring a string
 // and drawing it. Coordinates are integer units of the target (pixels of a
 // picture, logical units of a worksheet); nothing here knows about screens.
+// Tests use the fixed-width canvas of tests/support.
 class TextCanvas
 {
   public:
@@ -72,11 +72,6 @@ class PainterCanvas : public TextCanvas
     int textHeight() override;
     void drawText(int x, int y, QStringView text) override;
     void drawHLine(int x1, int x2, int y, ColorRef colour) override;
-
-    // The QFont the current TextFont resolves to on this device.
-    QFont qfont();
-    // Ascent of the current font (distance from the top of a line to its baseline).
-    double ascent();
 
   private:
     struct Metrics;

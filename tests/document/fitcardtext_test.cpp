@@ -64,6 +64,12 @@ TEST(FitCardText, ShrinksUntilTheTextFitsTheHeight)
     // Smaller start sizes are never shrunk.
     r = fitCardText(canvas, cardFont(2), QStringLiteral("x"), rect, 0, CardVertical::Top, 0, false);
     EXPECT_EQ(r.fontSize, 2);
+
+    // A card without room ends at 3 as well, without dividing by its size.
+    r = fitCardText(canvas, cardFont(20), QStringLiteral("ab cd"), QRect(5, 5, 0, 0), 1,
+                    CardVertical::RaiseIfTall, -1, false);
+    EXPECT_EQ(r.fontSize, 3);
+    EXPECT_EQ(r.rect.height(), 2 * 3);
 }
 
 TEST(FitCardText, PlacesTheMeasuredTextByAlignmentAndVerticalMode)

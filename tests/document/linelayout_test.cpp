@@ -250,6 +250,17 @@ TEST(LineLayout, TabRightAlignedFieldsRuleAndColourTags)
     EXPECT_EQ(canvas.lines[0].x2, 400);
     EXPECT_EQ(canvas.lines[0].y, kTop + kInfoLine / 2 - 1);
     EXPECT_EQ(canvas.lines[0].colour, 0x123456);
+
+    // The rule belongs to the text: hidden with it, and never drawn when measuring.
+    for (bool measureOnly : {false, true}) {
+        FixedWidthCanvas hidden;
+        LayoutParams q = params(LayoutMode::Cloze, 400);
+        q.textVisible = measureOnly;
+        q.measureOnly = measureOnly;
+        EXPECT_EQ(lineLayout(hidden, q, u"ab<@LINIE>cd", 0), kTop + 2 * kLine);
+        EXPECT_TRUE(hidden.lines.empty());
+        EXPECT_TRUE(hidden.texts.empty());
+    }
 }
 
 TEST(LineLayout, InfoModeDrawsGapMarksAsWritten)
