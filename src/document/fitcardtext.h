@@ -12,7 +12,7 @@ namespace velunto {
 // Vertical placement of a card text in its rectangle.
 enum class CardVertical : int {
     Top = 0,         // unchanged
-    RaiseIfTall = 1, // moved up by a quarter of the rectangle when the text is taller
+    RaiseIfTall = 1, // raised by a quarter of the height (scaled by the shrink) when taller
     Centre = 2,
     Bottom = 3,
 };

@@ -57,6 +57,7 @@ class TextCanvas
 //
 // Widths are sums of the glyph advances without kerning and ligatures, and
 // text is drawn the same way, so a run measured here ends where it is drawn.
+// Drawing text sets the painter's font and pen.
 class PainterCanvas : public TextCanvas
 {
   public:
