@@ -14,7 +14,7 @@ namespace velunto {
 // script, so no test ever waits on a modal window.
 class Prompter
 {
-public:
+  public:
     enum class Kind { Information, Warning, Error, Confirmation };
     enum class Buttons { Ok, YesNo, YesNoCancel };
     enum class Answer { Ok, Yes, No, Cancel };
@@ -51,7 +51,7 @@ public:
 // queues. An empty queue answers Cancel (or "no choice").
 class ScriptedPrompter : public Prompter
 {
-public:
+  public:
     struct Shown
     {
         Kind kind;
@@ -102,9 +102,8 @@ public:
         return result;
     }
 
-private:
-    template <typename T>
-    static T take(std::deque<T>& queue, T fallback)
+  private:
+    template <typename T> static T take(std::deque<T>& queue, T fallback)
     {
         if (queue.empty())
             return fallback;

@@ -1,0 +1,66 @@
+#include "shell/programfolders.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QStandardPaths>
+
+namespace velunto {
+
+QString withTrailingSlash(const QString& path)
+{
+    if (path.isEmpty() || path.endsWith(u'/'))
+        return path;
+    return path + u'/';
+}
+
+QString existingFolder(const QString& folder)
+{
+    if (folder.trimmed().isEmpty())
+        return {};
+    const QFileInfo info(folder);
+    if (!info.isDir())
+        return {};
+    return withTrailingSlash(info.absoluteFilePath());
+}
+
+ProgramFolders ProgramFolders::below(const QString& resourceDir, const QString& dataDir)
+{
+    ProgramFolders f;
+    f.program = withTrailingSlash(QDir::cleanPath(QDir(resourceDir).absolutePath()));
+    f.sound = f.program + QStringLiteral("sound/");
+    f.help = f.program + QStringLiteral("hilfe/");
+    f.gallery = f.program + QStringLiteral("bildergalerie/");
+    f.configFile = f.program + QStringLiteral("config.ini");
+
+    f.userData = withTrailingSlash(QDir::cleanPath(QDir(dataDir).absolutePath()));
+    f.chronicle = f.userData + QStringLiteral("chronik/");
+    f.exchange = f.userData + QStringLiteral("tauschboerse/");
+    f.protocols = f.userData + QStringLiteral("protokolle/");
+    f.bestLists = f.userData + QStringLiteral("bestenlisten/");
+    f.communication = f.userData + QStringLiteral("kom/");
+    return f;
+}
+
+ProgramFolders ProgramFolders::locate(const QString& applicationDir)
+{
+    QString resources = qEnvironmentVariable("VELUNTO_RESOURCE_DIR");
+    if (resources.isEmpty()) {
+        // Installed: <prefix>/bin/velunto beside <prefix>/share/velunto.
+        const QString installed = applicationDir + QStringLiteral("/../share/velunto");
+        resources =
+            QFileInfo(installed).isDir() ? installed : QStringLiteral(VELUNTO_SOURCE_DIR "/data");
+    }
+    QString data = qEnvironmentVariable("VELUNTO_DATA_DIR");
+    if (data.isEmpty())
+        data = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
+               QStringLiteral("/velunto");
+    return below(resources, data);
+}
+
+void ProgramFolders::createWritableFolders() const
+{
+    for (const QString& folder : {chronicle, exchange, protocols, bestLists, communication})
+        QDir().mkpath(folder);
+}
+
+} // namespace velunto

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QString>
+
+namespace velunto {
+
+// The program's folders, all ending with "/". Read-only resources (sounds,
+// help pages, picture gallery, "config.ini") lie in the program folder: the
+// installed share folder, or the source tree's data folder when the program
+// runs from its build tree. Everything the program writes lies below the
+// user's data folder.
+struct ProgramFolders
+{
+    QString program; // resources; base of "config.ini" and of link resolution
+    QString sound;
+    QString help;
+    QString gallery;
+    QString configFile; // program + "config.ini"
+
+    QString userData;
+    QString chronicle;
+    QString exchange;
+    QString protocols;
+    QString bestLists;
+    QString communication;
+
+    // VELUNTO_RESOURCE_DIR and VELUNTO_DATA_DIR override the two bases.
+    static ProgramFolders locate(const QString& applicationDir);
+    static ProgramFolders below(const QString& resourceDir, const QString& dataDir);
+
+    // Creates the writable folders that do not exist yet.
+    void createWritableFolders() const;
+};
+
+// path with "/" appended when missing; empty stays empty.
+QString withTrailingSlash(const QString& path);
+
+// The absolute form of folder with "/" appended, or empty when folder is
+// empty or names no existing folder.
+QString existingFolder(const QString& folder);
+
+} // namespace velunto
