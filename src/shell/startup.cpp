@@ -1,5 +1,7 @@
 #include "shell/startup.h"
 
+#include "platform/display.h"
+#include "platform/prompter.h"
 #include "shell/programfolders.h"
 
 #include <QDir>
@@ -45,6 +47,18 @@ QString unsuitableDisplayText(int width, int height, int depth)
            QStringLiteral(" Pixel") + QStringLiteral("\r\n") + QStringLiteral("- Farbtiefe: ") +
            QString::number(depth) + QStringLiteral(" Bit") + QStringLiteral("\r\n\r\n") +
            QStringLiteral("Programm trotzdem starten?");
+}
+
+bool checkDisplay(Prompter& prompter)
+{
+    if (!isRealDisplay())
+        return true;
+    const DisplayMode d = primaryDisplayMode();
+    if (displayIsSuitable(d.width, d.height, d.depth))
+        return true;
+    return prompter.message(Prompter::Kind::Warning,
+                            unsuitableDisplayText(d.width, d.height, d.depth),
+                            Prompter::Buttons::YesNo) == Prompter::Answer::Yes;
 }
 
 } // namespace velunto

@@ -23,4 +23,10 @@ StartRequest interpretCommandLine(const QString& argument);
 bool displayIsSuitable(int width, int height, int depth);
 QString unsuitableDisplayText(int width, int height, int depth);
 
+class Prompter;
+
+// On a real screen that is too small, asks whether to start anyway; false
+// when the answer is No. Offscreen and test screens are not checked.
+bool checkDisplay(Prompter& prompter);
+
 } // namespace velunto

@@ -1,0 +1,468 @@
+#include "app/mainwindow.h"
+
+#include "app/documentfontdialog.h"
+#include "app/linkfieldsdialog.h"
+#include "app/pagearea.h"
+#include "platform/display.h"
+#include "platform/inifile.h"
+#include "platform/launcher.h"
+#include "platform/prompter.h"
+#include "platform/userstore.h"
+#include "shell/centralconfig.h"
+#include "shell/closesequence.h"
+#include "shell/settingsstore.h"
+#include "shell/startup.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QFileInfo>
+#include <QLabel>
+#include <QMenuBar>
+#include <QShortcut>
+#include <QTimer>
+#include <QToolBar>
+#include <QToolButton>
+
+namespace velunto {
+
+namespace {
+
+const QString kApplicationTitle =
+    QStringLiteral("Velunto - Interaktive Themendokumente für Unterricht und Lernen");
+
+} // namespace
+
+MainWindow::MainWindow(ShellContext context, QWidget* parent)
+    : QMainWindow(parent), m_context(std::move(context)),
+      m_settings(Settings::defaults(m_context.folders))
+{
+    setWindowTitle(kApplicationTitle);
+    m_topicRoot = m_context.folders.program;
+    m_currentTopicFolder = m_topicRoot;
+
+    m_pageArea = new PageArea;
+    setCentralWidget(m_pageArea);
+    connect(m_pageArea, &PageArea::titleClicked, this, [this] {
+        m_titleShown = !m_titleShown;
+        updateTitle();
+    });
+
+    buildToolbar();
+    buildMenus();
+
+    auto* standardSize = new QShortcut(QKeySequence(Qt::SHIFT | Qt::ALT | Qt::Key_G), this);
+    connect(standardSize, &QShortcut::activated, this, &MainWindow::placeAtStandardSize);
+
+    resize(1076, 780);
+    documentChanged();
+    updatePanels();
+}
+
+MainWindow::~MainWindow() = default;
+
+// --- start -------------------------------------------------------------------
+
+bool MainWindow::event(QEvent* event)
+{
+    // The first activation may never come on a desktop without a window
+    // manager; the first show starts the program as well.
+    if (event->type() == QEvent::WindowActivate)
+        firstActivation();
+    else if (event->type() == QEvent::Show && !m_activated)
+        QTimer::singleShot(0, this, &MainWindow::firstActivation);
+    return QMainWindow::event(event);
+}
+
+void MainWindow::firstActivation()
+{
+    if (m_activated)
+        return;
+    m_activated = true;
+
+    loadSettings(m_settings, m_context.store);
+    m_settings.logPixels = logicalDpi();
+    if (const auto ini = IniFile::load(m_context.folders.configFile))
+        applyCentralDefaults(m_settings, *ini);
+
+    m_document.setFontName(m_settings.documentFont);
+    m_document.setPageRatioPresets(m_settings.pageRatio);
+    if (m_document.header.FileName.isEmpty() && !m_document.isModified())
+        m_document.newDocument();
+    m_settings.editorFont = EditorFont{};
+
+    setToolbarSide(m_settings.ToolbarSide);
+    refreshLinkButtons();
+    refreshMenuStates();
+
+    startFromCommandLine();
+    m_currentTopicFolder = m_topicRoot;
+    documentChanged();
+    buildTopicMenu();
+    relayout();
+    page()->update();
+}
+
+void MainWindow::startFromCommandLine()
+{
+    const StartRequest request = interpretCommandLine(m_context.commandLine);
+    if (!request.topicRoot.isEmpty())
+        m_topicRoot = request.topicRoot;
+    else if (request.kind == StartRequest::Kind::Nothing && !m_settings.startTopicFolder.isEmpty())
+        m_topicRoot = m_settings.startTopicFolder;
+
+    switch (request.kind) {
+    case StartRequest::Kind::Nothing:
+    case StartRequest::Kind::Folder:
+        break;
+    case StartRequest::Kind::Series:
+        m_context.prompter.information(
+            QStringLiteral("Die Übungsserie \"") + request.file +
+            QStringLiteral("\" kann mit dieser Programmversion nicht ausgeführt werden."));
+        break;
+    case StartRequest::Kind::Document:
+        break;
+    }
+}
+
+void MainWindow::buildTopicMenu()
+{
+    // The topic library fills the menu "&Themenauswahl" from the current
+    // topic folder here.
+    updateTitle();
+}
+
+// --- modes and layout ----------------------------------------------------------
+
+void MainWindow::setMode(AppMode mode)
+{
+    m_mode = mode;
+    refreshMenuStates();
+    updatePanels();
+    relayout();
+}
+
+void MainWindow::updatePanels()
+{
+    const PanelVisibility v =
+        panelsFor(m_mode, m_settings.options.ShowStatusPanel, m_seriesRunning);
+    m_pageArea->titleLine()->setVisible(v.title);
+    const std::pair<StatusPanel, bool> panels[] = {{StatusPanel::Exercise, v.exerciseStatus},
+                                                   {StatusPanel::Series, v.seriesStatus},
+                                                   {StatusPanel::Puzzle, v.puzzleStatus}};
+    for (const auto& [which, visible] : panels)
+        if (const auto it = m_statusPanels.find(which); it != m_statusPanels.end())
+            it->second->setVisible(visible);
+}
+
+void MainWindow::setStatusPanel(StatusPanel which, QWidget* panel)
+{
+    m_statusPanels[which] = panel;
+    m_pageArea->addStatusPanel(panel);
+    updatePanels();
+}
+
+void MainWindow::setSeriesRunning(bool running)
+{
+    m_seriesRunning = running;
+    updatePanels();
+}
+
+void MainWindow::resizeEvent(QResizeEvent* event)
+{
+    QMainWindow::resizeEvent(event);
+    relayout();
+}
+
+void MainWindow::relayout()
+{
+    // Before the start is complete, while a window mode changes and after the
+    // close sequence released the page, there is nothing to lay out.
+    if (!m_activated || m_switchingWindowMode || m_released)
+        return;
+    m_pageArea->updateGeometry();
+}
+
+void MainWindow::fullScreen()
+{
+    m_switchingWindowMode = true;
+    showFullScreen();
+    raise();
+    activateWindow();
+    m_switchingWindowMode = false;
+    relayout();
+}
+
+void MainWindow::windowed()
+{
+    m_switchingWindowMode = true;
+    showNormal();
+    showMaximized();
+    raise();
+    activateWindow();
+    m_switchingWindowMode = false;
+    relayout();
+}
+
+void MainWindow::minimise()
+{
+    showMinimized();
+}
+
+void MainWindow::placeAtStandardSize()
+{
+    if (isFullScreen() || isMaximized())
+        showNormal();
+    setGeometry(0, 0, 1076, 780);
+    move(0, 0);
+}
+
+// --- toolbar and link fields -------------------------------------------------------
+
+void MainWindow::buildToolbar()
+{
+    m_toolbar = new QToolBar(QStringLiteral("Werkzeugleiste"), this);
+    m_toolbar->setObjectName(QStringLiteral("werkzeugleiste"));
+    m_toolbar->setMovable(false);
+    m_toolbar->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    for (int row = 0; row < kLinkRows; ++row) {
+        auto* button = new QToolButton;
+        button->setContextMenuPolicy(Qt::CustomContextMenu);
+        connect(button, &QToolButton::clicked, this, [this, row] { linkFieldClicked(row, false); });
+        connect(button, &QToolButton::customContextMenuRequested, this,
+                [this, row] { linkFieldClicked(row, true); });
+        if (row == kKeyboardRow)
+            button->setText(QStringLiteral("Tastatur"));
+        m_linkButtons[row] = button;
+        m_toolbar->addWidget(button);
+    }
+    addToolBar(Qt::RightToolBarArea, m_toolbar);
+    refreshLinkButtons();
+}
+
+void MainWindow::refreshLinkButtons()
+{
+    for (int row = 0; row < 3; ++row) {
+        m_linkButtons[row]->setText(m_settings.links[row].caption);
+        m_linkButtons[row]->setToolTip(m_settings.links[row].tooltip);
+    }
+    m_linkButtons[kKeyboardRow]->setToolTip(m_settings.keyboard.tooltip);
+}
+
+void MainWindow::setToolbarSide(int side)
+{
+    m_settings.ToolbarSide = side == 1 ? 1 : 0;
+    removeToolBar(m_toolbar);
+    addToolBar(m_settings.ToolbarSide == 1 ? Qt::LeftToolBarArea : Qt::RightToolBarArea, m_toolbar);
+    m_toolbar->show();
+    refreshMenuStates();
+    if (m_mode == AppMode::LearningView)
+        relayout();
+}
+
+void MainWindow::linkFieldClicked(int row, bool rightButton)
+{
+    const QString path =
+        row == kKeyboardRow ? m_settings.keyboard.path : m_settings.links[row].path;
+    if (rightButton || path.isEmpty()) {
+        editLinkFields();
+        return;
+    }
+    if (!m_context.launcher.launchFile(path))
+        m_context.prompter.error(launchFailedText(path));
+}
+
+void MainWindow::editLinkFields()
+{
+    LinkFieldsDialog dialog(m_settings.links, m_settings.keyboard, m_context.prompter, this);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    m_settings.links = dialog.links();
+    m_settings.keyboard = dialog.keyboard();
+    refreshLinkButtons();
+}
+
+// --- options, help ---------------------------------------------------------------
+
+void MainWindow::setShowStatusPanel(bool on)
+{
+    m_settings.options.ShowStatusPanel = on;
+    updatePanels();
+}
+
+void MainWindow::chooseDocumentFont()
+{
+    DocumentFontDialog dialog(m_document.fontName(), this);
+    if (dialog.exec() != QDialog::Accepted || dialog.chosenFont().isEmpty())
+        return;
+    m_document.setFontName(dialog.chosenFont());
+    m_document.setModified();
+    documentChanged();
+}
+
+void MainWindow::showHelp()
+{
+    const QString address =
+        QStringLiteral("file://") + m_context.folders.help + QStringLiteral("index.html");
+    if (!m_context.launcher.openAddress(address))
+        m_context.prompter.error(browserFailedText(address));
+}
+
+void MainWindow::showAbout()
+{
+    m_context.prompter.information(
+        QStringLiteral("Velunto ") + QApplication::applicationVersion() +
+        QStringLiteral("\r\n\r\nInteraktive Themendokumente für Unterricht und Lernen: "
+                       "präsentieren, aufdecken, üben."));
+}
+
+// --- document --------------------------------------------------------------------
+
+void MainWindow::updateTitle()
+{
+    const QString fileName = QFileInfo(m_document.header.FileName).fileName();
+    setWindowTitle(fileName.isEmpty() ? kApplicationTitle
+                                      : kApplicationTitle + QStringLiteral(" - ") + fileName);
+
+    const QString title = m_document.header.Titel.isEmpty() ? QStringLiteral("(ohne Titel)")
+                                                            : m_document.header.Titel;
+    QLabel* line = m_pageArea->titleLine();
+    line->setText(QStringLiteral(" ") + (m_titleShown ? title : QStringLiteral("?")));
+    line->setToolTip(m_titleShown ? QStringLiteral("Titel verbergen")
+                                  : QStringLiteral("Titel anzeigen"));
+}
+
+void MainWindow::documentChanged()
+{
+    const HeaderDataTyp& h = m_document.header;
+    const bool empty = h.FileName.isEmpty() && h.Titel.isEmpty() && h.lueckentext.isEmpty() &&
+                       h.fragentext.isEmpty() && h.DokUnterTyp == 0 && m_document.objects.empty() &&
+                       !m_document.isModified();
+    m_pageArea->setStartPanelVisible(empty);
+    updateTitle();
+}
+
+QMenu* MainWindow::menu(TopMenu which) const
+{
+    const auto it = m_menus.find(which);
+    return it == m_menus.end() ? nullptr : it->second;
+}
+
+QWidget* MainWindow::page() const
+{
+    return m_pageArea->page();
+}
+
+QLabel* MainWindow::titleLine() const
+{
+    return m_pageArea->titleLine();
+}
+
+QLabel* MainWindow::startPanel() const
+{
+    return m_pageArea->startPanel();
+}
+
+// --- menus -----------------------------------------------------------------------
+
+void MainWindow::buildMenus()
+{
+    std::vector<MenuCommand> commands = mainMenuCommands();
+    std::stable_sort(commands.begin(), commands.end(),
+                     [](const MenuCommand& a, const MenuCommand& b) {
+                         return std::pair(a.menu, a.order) < std::pair(b.menu, b.order);
+                     });
+    std::map<std::pair<TopMenu, QString>, QMenu*> submenus;
+    for (const MenuCommand& command : commands) {
+        QMenu*& top = m_menus[command.menu];
+        if (top == nullptr)
+            top = menuBar()->addMenu(topMenuCaption(command.menu));
+        QMenu* target = top;
+        if (!command.submenu.isEmpty()) {
+            QMenu*& sub = submenus[{command.menu, command.submenu}];
+            if (sub == nullptr) {
+                if (command.separatorBefore && !top->isEmpty())
+                    top->addSeparator();
+                sub = top->addMenu(command.submenu);
+            }
+            target = sub;
+        } else if (command.separatorBefore && !top->isEmpty()) {
+            target->addSeparator();
+        }
+        QAction* action = target->addAction(command.caption);
+        action->setShortcut(command.shortcut);
+        action->setCheckable(bool(command.checked));
+        connect(action, &QAction::triggered, this, [this, run = command.run] {
+            run(*this);
+            refreshMenuStates();
+        });
+        m_actions.emplace_back(action, command);
+    }
+    refreshMenuStates();
+}
+
+void MainWindow::refreshMenuStates()
+{
+    const bool learningView = m_mode == AppMode::LearningView;
+    for (auto& [action, command] : m_actions) {
+        if (command.checked)
+            action->setChecked(command.checked(*this));
+        action->setEnabled(!command.learningViewOnly || learningView);
+    }
+    for (const TopMenu whole : {TopMenu::Topics, TopMenu::LearningView, TopMenu::Author})
+        if (QMenu* m = menu(whole))
+            m->menuAction()->setEnabled(learningView);
+}
+
+// --- close -------------------------------------------------------------------------
+
+bool MainWindow::askToCancelExercise()
+{
+    if (m_mode == AppMode::Exercise)
+        return m_context.prompter.confirm(QStringLiteral(
+            "Die aktuelle Übung ist noch nicht beendet.\r\nÜbung wirklich abbrechen?"));
+    if (m_mode == AppMode::Puzzle)
+        return m_context.prompter.confirm(QStringLiteral(
+            "Das aktuelle Schiebepuzzle ist noch nicht gelöst.\r\nÜbung wirklich abbrechen?"));
+    return true;
+}
+
+bool MainWindow::writeSettings()
+{
+    // Settings that were never read must not overwrite the stored ones.
+    if (!m_activated)
+        return true;
+    m_settings.documentFont = m_document.fontName();
+    saveSettings(m_settings, m_context.store);
+    if (m_context.store.commit())
+        return true;
+    m_context.prompter.error(QStringLiteral("Die Datei \"") + m_context.store.filePath() +
+                             QStringLiteral("\" kann nicht geschrieben werden. Mögliche "
+                                            "Ursachen:\r\n- Ungültiger Ordner oder Dateiname\r\n"
+                                            "- Fehlende Schreibzugriffsberechtigung im Netzwerk"));
+    return false;
+}
+
+void MainWindow::closeEvent(QCloseEvent* event)
+{
+    if (m_closed) {
+        event->accept();
+        return;
+    }
+    CloseSteps steps;
+    steps.mayCancelExercise = [this] { return askToCancelExercise(); };
+    steps.askSave = [] { return true; };
+    steps.chronicleScreenshots = m_chronicleScreenshots;
+    steps.chronicleFolder = m_settings.folders.chronicle;
+    steps.chronicleDeleted = [this] { m_chronicleScreenshots.clear(); };
+    steps.cancelRunningWork = [this] { setMode(AppMode::LearningView); };
+    steps.release = [this] { m_released = true; };
+    steps.saveSettings = [this] { writeSettings(); };
+    if (!runCloseSequence(steps, m_context.prompter)) {
+        event->ignore();
+        return;
+    }
+    m_closed = true;
+    event->accept();
+}
+
+} // namespace velunto

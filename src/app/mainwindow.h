@@ -1,0 +1,144 @@
+#pragma once
+
+#include "app/menus.h"
+#include "document/document.h"
+#include "shell/appmode.h"
+#include "shell/programfolders.h"
+#include "shell/settings.h"
+
+#include <QMainWindow>
+
+#include <array>
+#include <map>
+#include <vector>
+
+class QAction;
+class QLabel;
+class QMenu;
+class QToolBar;
+class QToolButton;
+
+namespace velunto {
+
+class Launcher;
+class PageArea;
+class Prompter;
+class UserStore;
+
+// What the main window works with: the services of the platform, the
+// program's folders and the command-line parameter.
+struct ShellContext
+{
+    Prompter& prompter;
+    Launcher& launcher;
+    UserStore& store;
+    ProgramFolders folders;
+    QString commandLine; // the first parameter, empty when none was given
+};
+
+// The program's frame: it owns the one Document and the settings, hosts the
+// learning view, the toolbar and the menus, and runs the start-up that
+// follows the first activation and the close sequence.
+class MainWindow : public QMainWindow
+{
+    Q_OBJECT
+  public:
+    explicit MainWindow(ShellContext context, QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    // Reads the settings and "config.ini", opens what the command line names
+    // and builds the topic menu. Runs once, at the first activation.
+    void firstActivation();
+    bool isActivated() const { return m_activated; }
+
+    Document& document() { return m_document; }
+    Settings& settings() { return m_settings; }
+    const Settings& settings() const { return m_settings; }
+    const ProgramFolders& folders() const { return m_context.folders; }
+    Prompter& prompter() { return m_context.prompter; }
+
+    QString topicRoot() const { return m_topicRoot; }
+    QString currentTopicFolder() const { return m_currentTopicFolder; }
+    QString startFile() const { return m_startFile; }
+
+    AppMode mode() const { return m_mode; }
+    void setMode(AppMode mode);
+
+    // --- commands of the menus ------------------------------------------------
+    void fullScreen();
+    void windowed();
+    void minimise();
+    void placeAtStandardSize(); // Shift+Alt+G
+    void setToolbarSide(int side);
+    void setShowStatusPanel(bool on);
+    void chooseDocumentFont();
+    void editLinkFields();
+    void linkFieldClicked(int row, bool rightButton);
+    void showHelp();
+    void showAbout();
+
+    // --- for other parts of the program ------------------------------------------
+    // The chronicle records here each screenshot it takes; the close sequence
+    // asks about them.
+    void addChronicleScreenshot(const QString& file) { m_chronicleScreenshots << file; }
+    const QStringList& chronicleScreenshots() const { return m_chronicleScreenshots; }
+    // Panels beside the page whose visibility follows the mode.
+    enum class StatusPanel { Exercise, Series, Puzzle };
+    void setStatusPanel(StatusPanel which, QWidget* panel);
+    void setSeriesRunning(bool running);
+
+    QMenu* menu(TopMenu which) const;
+    QWidget* page() const;
+    QLabel* titleLine() const;
+    QLabel* startPanel() const;
+    QToolButton* linkButton(int row) const { return m_linkButtons[row]; }
+
+    // Window title and title line of the open document.
+    void updateTitle();
+    // The learning view, the title line and the start panel after the
+    // document changed.
+    void documentChanged();
+
+  protected:
+    bool event(QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+  private:
+    void buildMenus();
+    void buildToolbar();
+    void refreshMenuStates();
+    void refreshLinkButtons();
+    void updatePanels();
+    void relayout();
+    void startFromCommandLine();
+    void buildTopicMenu();
+    bool writeSettings();
+    bool askToCancelExercise();
+
+    ShellContext m_context;
+    Settings m_settings;
+    Document m_document;
+    AppMode m_mode = AppMode::LearningView;
+
+    QString m_topicRoot;
+    QString m_currentTopicFolder;
+    QString m_startFile;
+    QStringList m_chronicleScreenshots;
+    bool m_titleShown = true; // the title switch of the title line
+    bool m_seriesRunning = false;
+
+    bool m_activated = false;
+    bool m_switchingWindowMode = false;
+    bool m_released = false;
+    bool m_closed = false;
+
+    PageArea* m_pageArea = nullptr;
+    QToolBar* m_toolbar = nullptr;
+    std::array<QToolButton*, 4> m_linkButtons{};
+    std::map<TopMenu, QMenu*> m_menus;
+    std::vector<std::pair<QAction*, MenuCommand>> m_actions;
+    std::map<StatusPanel, QWidget*> m_statusPanels;
+};
+
+} // namespace velunto

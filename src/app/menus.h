@@ -1,0 +1,47 @@
+#pragma once
+
+#include <QKeySequence>
+#include <QString>
+
+#include <functional>
+#include <vector>
+
+namespace velunto {
+
+class MainWindow;
+
+// The menus of the menu bar, in their order.
+enum class TopMenu {
+    File,
+    Topics,
+    LearningView,
+    Exercise,
+    TeacherControl,
+    Author,
+    Display,
+    Options,
+    Exchange,
+    Help,
+};
+
+QString topMenuCaption(TopMenu menu);
+
+// One entry of the main menu. A subsystem adds its command with one row in
+// mainMenuCommands(); the menu bar is built from that table.
+struct MenuCommand
+{
+    TopMenu menu = TopMenu::File;
+    int order = 0; // position in its menu; the gaps leave room for commands to come
+    QString caption;
+    QKeySequence shortcut;
+    std::function<void(MainWindow&)> run;
+    // Set for an entry with a check mark: whether it is checked now.
+    std::function<bool(const MainWindow&)> checked;
+    QString submenu; // caption of the submenu that holds the entry, if any
+    bool separatorBefore = false;
+    bool learningViewOnly = false; // enabled only in application mode 2
+};
+
+std::vector<MenuCommand> mainMenuCommands();
+
+} // namespace velunto

@@ -1,0 +1,71 @@
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QThread>
+
+#include <gtest/gtest.h>
+
+// The program itself, started as a user would start it, on temporary folders.
+namespace {
+
+struct ProgramRun
+{
+    QTemporaryDir dir;
+    QProcess process;
+
+    QString settingsFile() const
+    {
+        return dir.filePath(QStringLiteral("config/velunto/velunto.ini"));
+    }
+    QString dataDir() const { return dir.filePath(QStringLiteral("daten")); }
+
+    bool start(bool quitAfterFirstPaint)
+    {
+        const QString program =
+            QCoreApplication::applicationDirPath() + QStringLiteral("/../src/velunto");
+        if (!QFileInfo(program).isExecutable())
+            return false;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        env.insert(QStringLiteral("XDG_CONFIG_HOME"), dir.filePath(QStringLiteral("config")));
+        env.insert(QStringLiteral("VELUNTO_DATA_DIR"), dataDir());
+        env.insert(QStringLiteral("VELUNTO_RESOURCE_DIR"), dir.filePath(QStringLiteral("prog")));
+        env.insert(QStringLiteral("ASAN_OPTIONS"), QStringLiteral("detect_leaks=0"));
+        if (quitAfterFirstPaint)
+            env.insert(QStringLiteral("VELUNTO_QUIT_AFTER_FIRST_PAINT"), QStringLiteral("1"));
+        process.setProcessEnvironment(env);
+        process.start(program, {dir.path()});
+        return process.waitForStarted(10000);
+    }
+};
+
+} // namespace
+
+TEST(Program, StartsToItsFirstPageAndANormalEndWritesTheSettings)
+{
+    ProgramRun run;
+    ASSERT_TRUE(run.start(true));
+    ASSERT_TRUE(run.process.waitForFinished(60000)) << "the first page was never painted";
+    EXPECT_EQ(run.process.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(run.process.exitCode(), 0) << run.process.readAllStandardError().toStdString();
+    EXPECT_TRUE(QFileInfo(run.dataDir() + QStringLiteral("/chronik")).isDir());
+    // Quitting closes the main window, which runs the close sequence.
+    EXPECT_TRUE(QFileInfo::exists(run.settingsFile()));
+}
+
+TEST(Program, AKilledProgramStoresNothing)
+{
+    ProgramRun run;
+    ASSERT_TRUE(run.start(false));
+    // The writable folders appear at start; give the window time to activate.
+    for (int i = 0; i < 600 && !QFileInfo(run.dataDir() + QStringLiteral("/kom")).isDir(); ++i)
+        QThread::msleep(50);
+    ASSERT_TRUE(QFileInfo(run.dataDir() + QStringLiteral("/kom")).isDir());
+    QThread::msleep(1500);
+    ASSERT_EQ(run.process.state(), QProcess::Running);
+    run.process.kill();
+    run.process.waitForFinished(10000);
+    EXPECT_FALSE(QFileInfo::exists(run.settingsFile()));
+}
