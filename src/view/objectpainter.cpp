@@ -1,0 +1,519 @@
+#include "view/objectpainter.h"
+
+#include "common/numeric.h"
+#include "document/document.h"
+#include "document/fitcardtext.h"
+#include "document/kinds.h"
+#include "view/cardplacement.h"
+#include "view/kindsets.h"
+#include "view/numbering.h"
+#include "view/picturecache.h"
+#include "view/viewstate.h"
+
+#include <QPainter>
+#include <QPainterPath>
+
+#include <algorithm>
+
+namespace velunto {
+
+namespace {
+
+constexpr ColorRef kCoveredFill = 0xFFE4CA;
+constexpr ColorRef kCoveredFrame = 0xBB7D46;
+constexpr ColorRef kNumberColour = 0x0000FF;
+constexpr ColorRef kInactivePoint = 0xC0C0C0;
+constexpr ColorRef kSelectionOrange = 0x0080FF;
+
+// A text card leaves this much room around its text: enough that the text
+// never touches the frame, small enough that labels stay compact.
+QMargins cardPadding(int characterHeight)
+{
+    const int x = std::max(2, rnd(characterHeight * 0.35));
+    const int y = std::max(1, rnd(characterHeight * 0.15));
+    return {x, y, x, y};
+}
+
+// Cards never wrap wider than this share of the page: long labels become a
+// block of a few lines instead of a bar across the picture. Near the edge of
+// the page they wrap narrower, down to the smaller share.
+constexpr double kWrapShare = 0.4;
+constexpr double kMinWrapShare = 0.15;
+
+struct TextCardLayout
+{
+    QSize card;
+    TextFont font; // with the character height that fits
+    QMargins padding;
+};
+
+TextCardLayout layoutTextCard(DrawContext& ctx, const ObjDataTyp& o)
+{
+    TextCardLayout layout;
+    const int ch = std::max(1, ctx.characterHeight(o.Fsize));
+    layout.font.family = ctx.document->fontName();
+    layout.font.pixelSize = ch;
+    layout.font.style = o.Stil;
+    layout.font.colour = o.Farbe;
+    layout.padding = cardPadding(ch);
+    const int padW = layout.padding.left() + layout.padding.right();
+    const int padH = layout.padding.top() + layout.padding.bottom();
+
+    if (o.KBreite > 0.0 && o.KHoehe > 0.0) {
+        layout.card = QSize(std::max(1, rnd(o.KBreite * ctx.page.width())),
+                            std::max(1, rnd(o.KHoehe * ctx.page.height())));
+        const QRect inner(0, 0, std::max(1, layout.card.width() - padW),
+                          std::max(1, layout.card.height() - padH));
+        const CardTextResult r = fitCardText(*ctx.canvas, layout.font, o.Text, inner, o.TAusr,
+                                             CardVertical::Top, inner.height(), false);
+        layout.font.pixelSize = r.fontSize;
+        return layout;
+    }
+
+    const int wrap =
+        std::max(ch, std::clamp(roomBeside(ctx, o) - padW, rnd(ctx.page.width() * kMinWrapShare),
+                                rnd(ctx.page.width() * kWrapShare)));
+    const int maxHeight = std::max(ch, ctx.page.height());
+    const CardTextResult r =
+        fitCardText(*ctx.canvas, layout.font, o.Text, QRect(0, 0, wrap, maxHeight), 0,
+                    CardVertical::Top, maxHeight, false);
+    layout.font.pixelSize = r.fontSize;
+    ctx.canvas->setFont(layout.font);
+    const int w = std::max(r.rect.width(), std::max(1, ch / 2));
+    const int h = std::max(r.rect.height(), ctx.canvas->textHeight());
+    layout.card = QSize(w + padW, h + padH);
+    return layout;
+}
+
+bool isCovered(const ObjDataTyp& o)
+{
+    return drawsCoveredBox(o.Typ) && o.Abdeckung == -1;
+}
+
+// Steps shared by every card: the editor's anchor marks and the anchor line.
+QRect drawLineAndMarks(DrawContext& ctx, int index, const ObjectGeometry& g)
+{
+    const ObjDataTyp& o = ctx.document->objects[index];
+    QRect painted;
+    if (o.Sline != 1)
+        return painted;
+    if (ctx.renderMode == RenderMode::View && ctx.isSelected(index))
+        painted |= drawSelectedAnchor(*ctx.painter, g.anchor);
+    if (ctx.renderMode != RenderMode::SolutionOverlay)
+        painted |= drawAnchorLine(*ctx.painter, g.anchor, g.lineEnd, o.LinieFarbe, o.LinieDicke);
+    return painted;
+}
+
+// The covered box of a covered query field, its "?" starting smaller by the
+// cloze's font correction for gap cards and table query fields.
+int questionMarkShrink(const DrawContext& ctx, const ObjDataTyp& o)
+{
+    const bool clozeField = o.Typ == ObjectKind::GapCard || o.Typ == 32 || o.Typ == 34;
+    return clozeField && ctx.document->header.DokTyp == DokTyp::Cloze ? ctx.document->clozeFontStep
+                                                                      : 0;
+}
+
+void drawCentredText(TextCanvas& canvas, QPoint centre, const QString& text)
+{
+    canvas.drawText(centre.x() - canvas.width(text) / 2, centre.y() - canvas.textHeight() / 2,
+                    text);
+}
+
+QPoint centreOf(const QRect& r)
+{
+    return {r.left() + r.width() / 2, r.top() + r.height() / 2};
+}
+
+QColor darkened(ColorRef c)
+{
+    return QColor(rnd(refRed(c) * 0.7), rnd(refGreen(c) * 0.7), rnd(refBlue(c) * 0.7));
+}
+
+const QImage& pictureOf(const ObjDataTyp& o)
+{
+    static const QImage blank = Document::blankPicture();
+    return o.Bild.isNull() || o.Bild.width() <= 0 || o.Bild.height() <= 0 ? blank : o.Bild;
+}
+
+} // namespace
+
+// --- DrawContext ---------------------------------------------------------------
+
+QPoint DrawContext::toPicture(double fx, double fy) const
+{
+    return {rnd(fx * page.width()), rnd(fy * page.height())};
+}
+
+int DrawContext::scaled(double length) const
+{
+    return rnd(length * page.width() / 870.0);
+}
+
+int DrawContext::characterHeight(int sizeStep) const
+{
+    return scaled(2.0 * sizeStep + 22.0);
+}
+
+bool DrawContext::exerciseRunning() const
+{
+    return view && view->exerciseRunning();
+}
+
+bool DrawContext::editorOpen() const
+{
+    return view && view->editorOpen;
+}
+
+bool DrawContext::isSelected(int index) const
+{
+    return view && view->editorOpen && view->selectedObject == index;
+}
+
+// --- ObjectPainter ---------------------------------------------------------------
+
+ObjectPainter::ObjectPainter()
+{
+    for (int kind : {ObjectKind::QueryLabel, ObjectKind::FixedLabel})
+        m_painters[kind] = drawTextCard;
+    for (int kind : {ObjectKind::InfoPoint, ObjectKind::ExternalLink, ObjectKind::DocumentLink})
+        m_painters[kind] = drawPoint;
+    for (int kind : {ObjectKind::QueryImage, ObjectKind::FixedImage, ObjectKind::ImageLink})
+        m_painters[kind] = drawPictureCard;
+}
+
+void ObjectPainter::setKindPainter(int kind, KindPainter painter)
+{
+    m_painters[kind] = std::move(painter);
+}
+
+ObjectPainter::KindPainter ObjectPainter::kindPainter(int kind) const
+{
+    const auto it = m_painters.find(kind);
+    return it != m_painters.end() ? it->second : KindPainter(drawTextCard);
+}
+
+QRect ObjectPainter::draw(DrawContext& ctx, int index) const
+{
+    if (!ctx.document || !ctx.document->isValidIndex(index) || ctx.page.isEmpty())
+        return {};
+    const ObjDataTyp& o = ctx.document->objects[index];
+    if (ctx.renderMode != RenderMode::View) {
+        // Worksheets leave out points, links and the info layer.
+        const bool point = isPointKind(o.Typ) || o.Typ == 28 || o.Typ == 29;
+        if (point || o.Ebene == Layer::InfoPoints)
+            return {};
+    }
+    const auto it = m_painters.find(o.Typ);
+    ctx.painter->save();
+    const QRect painted =
+        it != m_painters.end() ? it->second(ctx, index) : drawTextCard(ctx, index);
+    ctx.painter->restore();
+    return painted;
+}
+
+// --- sizes and placement -----------------------------------------------------------
+
+QSize textCardSize(DrawContext& ctx, const ObjDataTyp& o)
+{
+    return layoutTextCard(ctx, o).card;
+}
+
+QSize pictureCardSize(DrawContext& ctx, const ObjDataTyp& o)
+{
+    TextFont font;
+    font.family = QStringLiteral("Arial");
+    font.pixelSize = std::max(1, ctx.characterHeight(o.Fsize));
+    ctx.canvas->setFont(font);
+    int h = std::max(1, ctx.canvas->textHeight());
+    if (o.KHoehe > 0.0)
+        h = std::clamp(rnd(o.KHoehe * ctx.page.height()), 1, h);
+    const QImage& picture = pictureOf(o);
+    const int w = std::max(1, rnd(double(picture.width()) * h / picture.height()));
+    return {w, h};
+}
+
+namespace {
+
+struct PointLayout
+{
+    QSize size;
+    TextFont font;
+    bool twoLines = false;
+};
+
+// A point is an ellipse around its title: at least as tall as a number
+// circle, wide enough that the title's corners stay inside the ellipse.
+PointLayout layoutPoint(DrawContext& ctx, const ObjDataTyp& o)
+{
+    PointLayout p;
+    p.twoLines = !o.PktCap2.isEmpty();
+    p.font.family = QStringLiteral("Arial");
+    p.font.pixelSize = std::max(1, ctx.scaled(p.twoLines ? 10 : 12));
+    p.font.style = StyleBit::Bold;
+    p.font.colour = o.Farbe;
+    ctx.canvas->setFont(p.font);
+    const int tw = std::max(ctx.canvas->width(o.PktCap), ctx.canvas->width(o.PktCap2));
+    const int th = ctx.canvas->textHeight();
+    const int block = p.twoLines ? rnd(th * 1.95) : th;
+    const int ch = p.font.pixelSize;
+    const int h = std::max(std::max(1, ctx.scaled(30)), rnd(block * 1.25 + ch * 0.5));
+    const int w = std::max(h, rnd(tw * 1.3 + ch));
+    p.size = QSize(w, h);
+    return p;
+}
+
+} // namespace
+
+QSize pointSize(DrawContext& ctx, const ObjDataTyp& o)
+{
+    return layoutPoint(ctx, o).size;
+}
+
+ObjectGeometry placeObject(const DrawContext& ctx, const ObjDataTyp& o, QSize card)
+{
+    ObjectGeometry g;
+    const double aspect = double(ctx.page.width()) / std::max(1, ctx.page.height());
+    g.side = drawnSide(o, aspect);
+    g.cardPoint = ctx.toPicture(o.Kx, o.Ky);
+    g.anchor = ctx.toPicture(o.Sx, o.Sy);
+    g.card = placeCard(g.cardPoint, card, g.side);
+    const QRect page(QPoint(0, 0), ctx.page);
+    QPoint shift;
+    if (g.card.right() > page.right())
+        shift.rx() = page.right() - g.card.right();
+    if (g.card.left() + shift.x() < 0)
+        shift.rx() = -g.card.left();
+    if (g.card.bottom() > page.bottom())
+        shift.ry() = page.bottom() - g.card.bottom();
+    if (g.card.top() + shift.y() < 0)
+        shift.ry() = -g.card.top();
+    g.card.translate(shift);
+    g.lineEnd = g.cardPoint + shift;
+    return g;
+}
+
+int roomBeside(const DrawContext& ctx, const ObjDataTyp& o)
+{
+    const double aspect = double(ctx.page.width()) / std::max(1, ctx.page.height());
+    const int x = std::clamp(ctx.toPicture(o.Kx, o.Ky).x(), 0, ctx.page.width());
+    switch (drawnSide(o, aspect)) {
+    case Side::Right:
+        return ctx.page.width() - x;
+    case Side::Left:
+        return x;
+    default:
+        return 2 * std::min(x, ctx.page.width() - x);
+    }
+}
+
+// --- primitives ---------------------------------------------------------------------
+
+QRect drawAnchorLine(QPainter& painter, QPoint from, QPoint to, ColorRef colour, int thickness)
+{
+    const int d = std::clamp(thickness, 1, 50);
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    QPen pen(toQColor(colour), 1);
+    pen.setCapStyle(Qt::FlatCap);
+    painter.setPen(pen);
+    const int lo = -(d / 2);
+    const int hi = d - 1 - d / 2;
+    for (int dx = lo; dx <= hi; ++dx) {
+        for (int dy = lo; dy <= hi; ++dy)
+            painter.drawLine(from + QPoint(dx, dy), to + QPoint(dx, dy));
+    }
+    painter.restore();
+    return QRect(from, to).normalized().adjusted(lo - 1, lo - 1, hi + 1, hi + 1);
+}
+
+QRect drawSelectedAnchor(QPainter& painter, QPoint a)
+{
+    drawFrame(painter, QRect(a.x() - 5, a.y() - 5, 12, 12), toQColor(kSelectionOrange), 2);
+    drawFrame(painter, QRect(a.x() - 2, a.y() - 2, 5, 5), Qt::black, 1);
+    return QRect(a.x() - 5, a.y() - 5, 12, 12);
+}
+
+void drawFrame(QPainter& painter, const QRect& r, const QColor& colour, int thickness)
+{
+    if (r.isEmpty())
+        return;
+    const int t = std::clamp(thickness, 1, std::min(r.width(), r.height()));
+    painter.fillRect(QRect(r.left(), r.top(), r.width(), t), colour);
+    painter.fillRect(QRect(r.left(), r.bottom() - t + 1, r.width(), t), colour);
+    painter.fillRect(QRect(r.left(), r.top() + t, t, r.height() - 2 * t), colour);
+    painter.fillRect(QRect(r.right() - t + 1, r.top() + t, t, r.height() - 2 * t), colour);
+}
+
+void fillCard(QPainter& painter, const QRect& rect, ColorRef colour, int opacityPercent)
+{
+    const int alpha = rnd(std::clamp(opacityPercent, 0, 100) * 2.55);
+    if (alpha > 0)
+        painter.fillRect(rect, toQColor(colour, alpha));
+}
+
+int fittingCharacterHeight(TextCanvas& canvas, TextFont font, int start, int height)
+{
+    auto lineHeight = [&](int size) {
+        font.pixelSize = size;
+        canvas.setFont(font);
+        return canvas.textHeight();
+    };
+    int size = std::max(1, start);
+    const int atStart = lineHeight(size);
+    if (atStart <= height)
+        return size;
+    // Line heights grow with the size: jump close to the answer, then step
+    // one pixel at a time, never below 1.
+    size = std::clamp(int(double(size) * std::max(height, 0) / atStart), 1, size - 1);
+    while (size > 1 && lineHeight(size) > height)
+        --size;
+    while (size + 1 < start && lineHeight(size + 1) <= height)
+        ++size;
+    return size;
+}
+
+void drawCoveredBox(DrawContext& ctx, const ObjDataTyp& o, const QRect& box, int questionMarkShrink)
+{
+    QPainter& p = *ctx.painter;
+    p.fillRect(box, toQColor(kCoveredFill));
+    drawFrame(p, box, toQColor(kCoveredFrame));
+
+    TextFont font;
+    font.family = QStringLiteral("Arial");
+    font.colour = 0x000000;
+    font.pixelSize = fittingCharacterHeight(
+        *ctx.canvas, font, rnd(22.0 * ctx.page.width() / 870.0 + questionMarkShrink), box.height());
+    ctx.canvas->setFont(font);
+    drawCentredText(*ctx.canvas, centreOf(box), QStringLiteral("?"));
+
+    if (o.Nummer >= 1)
+        drawNumberCircle(ctx, box, o.Nummer);
+}
+
+void drawNumberCircle(DrawContext& ctx, const QRect& box, int nummer)
+{
+    const int nominal = std::max(1, ctx.scaled(30));
+    int d = nominal;
+    if (ctx.exerciseRunning()) {
+        const int percent = ctx.document->header.Zielpunktgroesse;
+        if (percent <= 0)
+            return;
+        d = rnd(nominal * percent / 100.0);
+    }
+    d = std::max(1, std::min({d, box.width(), box.height()}));
+    const QPoint c = centreOf(box);
+    const QRect circle(c.x() - d / 2, c.y() - d / 2, d, d);
+
+    QPainter& p = *ctx.painter;
+    p.save();
+    p.setRenderHint(QPainter::Antialiasing, true);
+    p.setPen(QPen(toQColor(kCoveredFrame), 1));
+    p.setBrush(Qt::white);
+    p.drawEllipse(QRectF(circle).adjusted(0.5, 0.5, -0.5, -0.5));
+    p.restore();
+
+    TextFont font;
+    font.family = QStringLiteral("Arial");
+    font.style = StyleBit::Bold;
+    font.colour = kNumberColour;
+    font.pixelSize = std::max(1, rnd(20.0 * ctx.page.width() / 870.0 * d / nominal));
+    ctx.canvas->setFont(font);
+    drawCentredText(*ctx.canvas, c, numberLabel(nummer, ctx.document->header.NumArt));
+}
+
+void rememberCard(const DrawContext& ctx, ObjDataTyp& o, const QRect& card)
+{
+    if (ctx.renderMode != RenderMode::View)
+        return;
+    const double w = ctx.page.width();
+    const double h = ctx.page.height();
+    o.drawnBounds = {card.left() / w, card.top() / h, (card.left() + card.width()) / w,
+                     (card.top() + card.height()) / h};
+    o.halfWidth = card.width() / w / 2.0;
+    o.halfHeight = card.height() / h / 2.0;
+}
+
+// --- the authored kinds ------------------------------------------------------------
+
+QRect drawTextCard(DrawContext& ctx, int index)
+{
+    ObjDataTyp& o = ctx.document->objects[index];
+    const TextCardLayout layout = layoutTextCard(ctx, o);
+    const ObjectGeometry g = placeObject(ctx, o, layout.card);
+    QRect painted = drawLineAndMarks(ctx, index, g) | g.card;
+
+    if (ctx.renderMode == RenderMode::View && isCovered(o)) {
+        drawCoveredBox(ctx, o, g.card, questionMarkShrink(ctx, o));
+    } else {
+        fillCard(*ctx.painter, g.card, o.HFarbe, o.HDeck);
+        drawFrame(*ctx.painter, g.card, toQColor(o.LinieFarbe));
+        const QRect inner = g.card.marginsRemoved(layout.padding);
+        fitCardText(*ctx.canvas, layout.font, o.Text, inner, o.TAusr, CardVertical::Centre,
+                    inner.height(), true);
+    }
+    rememberCard(ctx, o, g.card);
+    return painted;
+}
+
+QRect drawPictureCard(DrawContext& ctx, int index)
+{
+    ObjDataTyp& o = ctx.document->objects[index];
+    const ObjectGeometry g = placeObject(ctx, o, pictureCardSize(ctx, o));
+    QRect painted = drawLineAndMarks(ctx, index, g) | g.card;
+
+    if (ctx.renderMode == RenderMode::View && isCovered(o)) {
+        drawCoveredBox(ctx, o, g.card, questionMarkShrink(ctx, o));
+    } else {
+        QPainter& p = *ctx.painter;
+        const QImage& picture = pictureOf(o);
+        p.save();
+        p.setOpacity(std::clamp(o.BildDeck, 0, 100) / 100.0);
+        if (ctx.pictures) {
+            p.drawImage(g.card.topLeft(), ctx.pictures->scaled(picture, g.card.size()));
+        } else {
+            p.setRenderHint(QPainter::SmoothPixmapTransform, true);
+            p.drawImage(g.card, picture);
+        }
+        p.restore();
+        drawFrame(p, g.card, toQColor(o.LinieFarbe));
+    }
+    rememberCard(ctx, o, g.card);
+    return painted;
+}
+
+QRect drawPoint(DrawContext& ctx, int index)
+{
+    ObjDataTyp& o = ctx.document->objects[index];
+    const PointLayout layout = layoutPoint(ctx, o);
+    const ObjectGeometry g = placeObject(ctx, o, layout.size);
+    QRect painted = drawLineAndMarks(ctx, index, g) | g.card;
+
+    const bool inactive = ctx.exerciseRunning() && o.PunktInUebung == 0;
+    const ColorRef fill = inactive ? kInactivePoint : o.HFarbe;
+    const int opacity = inactive ? 100 : o.HDeck;
+    QPainter& p = *ctx.painter;
+    p.save();
+    p.setRenderHint(QPainter::Antialiasing, true);
+    const QRectF ellipse = QRectF(g.card).adjusted(0.5, 0.5, -0.5, -0.5);
+    p.setPen(Qt::NoPen);
+    p.setBrush(toQColor(fill, rnd(std::clamp(opacity, 0, 100) * 2.55)));
+    p.drawEllipse(ellipse);
+    p.setPen(QPen(darkened(fill), 1));
+    p.setBrush(Qt::NoBrush);
+    p.drawEllipse(ellipse);
+    p.restore();
+
+    ctx.canvas->setFont(layout.font);
+    const QPoint c = centreOf(g.card);
+    if (layout.twoLines) {
+        const int shift = rnd(0.475 * ctx.canvas->textHeight());
+        drawCentredText(*ctx.canvas, c - QPoint(0, shift), o.PktCap);
+        drawCentredText(*ctx.canvas, c + QPoint(0, shift), o.PktCap2);
+    } else {
+        drawCentredText(*ctx.canvas, c, o.PktCap);
+    }
+    rememberCard(ctx, o, g.card);
+    return painted;
+}
+
+} // namespace velunto
