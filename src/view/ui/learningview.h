@@ -1,0 +1,169 @@
+#pragma once
+
+#include "view/pagecomposer.h"
+#include "view/pointaction.h"
+#include "view/viewstate.h"
+
+#include <QImage>
+#include <QPointer>
+#include <QWidget>
+
+#include <functional>
+#include <vector>
+
+namespace velunto {
+
+class CoverSheet;
+class Document;
+class InfoBox;
+class Prompter;
+
+// Takes mouse events on the page before the learning view handles them: the
+// object editor while it is open, the drawing tools for their tools, the
+// exercise. A handler returns true when it took the event. The handler added
+// last is asked first.
+class PagePointerHandler
+{
+  public:
+    virtual ~PagePointerHandler() = default;
+    virtual bool pagePressed(QMouseEvent* event) = 0;
+    virtual bool pageMoved(QMouseEvent* event) = 0;
+    virtual bool pageReleased(QMouseEvent* event) = 0;
+};
+
+// The learning view: shows the visible part of the composed page, uncovers
+// and covers query fields with the pointer, moves the visible part with the
+// hand tool or the right mouse button, opens info points and links, and
+// carries the cover sheet. The main window hosts it and acts on its signals.
+class LearningView : public QWidget
+{
+    Q_OBJECT
+
+  public:
+    LearningView(Document& document, Prompter& prompter, QWidget* parent = nullptr);
+    ~LearningView() override;
+
+    ViewState& state() { return m_state; }
+    const ViewState& state() const { return m_state; }
+    PageComposer& composer() { return m_composer; }
+
+    // Where link texts are looked up; asked at every click on a link.
+    void setLinkFolders(std::function<LinkFolders()> folders) { m_folders = std::move(folders); }
+    // Opens a resolved link with the operating system; true on success. The
+    // desktop's opener is used until one is set.
+    void setOpener(std::function<bool(const QString&)> opener) { m_opener = std::move(opener); }
+
+    void addPointerHandler(PagePointerHandler* handler);
+    void removePointerHandler(PagePointerHandler* handler);
+
+    // --- what the main window calls ----------------------------------------------
+
+    // After a document was loaded or made new: zoom 100 %, number with the
+    // current numbering mode, Redraw.
+    void documentLoaded();
+    // Redraw: composes the whole page again (drawings are discarded).
+    void redraw();
+    // RefreshObjects: draws every object again on the background.
+    void refreshObjects();
+    // Draws one object again where it was and where it is now.
+    void redrawObject(int index);
+
+    void setZoomIndex(int index);
+    void zoomIn();
+    void zoomOut();
+    void scroll(ScrollDirection direction);
+
+    void setLayer(int layer, bool shown);
+    bool isLayerShown(int layer) const;
+
+    // Number(mode, redraw).
+    void number(int mode, bool redrawAfter = true);
+    int numberingMode() const { return m_state.numberingMode; }
+
+    // "Alle Abfragefelder abdecken" and "Lösung".
+    void coverAll();
+    void uncoverAll();
+
+    void setTool(int tool);
+    int tool() const { return m_state.tool; }
+
+    // "Abdeckblatt einblenden" / "Abdeckblatt ausblenden".
+    void showCoverSheet();
+    void hideCoverSheet();
+    bool isCoverSheetShown() const;
+
+    // SetPageGeometry after the page-ratio or BaseImage-size dialog: new
+    // margin zone, objects moved with it when transform, content rebuilt,
+    // modified flag, Redraw.
+    void applyPageGeometry(bool transform);
+
+    // OpenPoint: opens the info point or link of object index.
+    void openPoint(int index);
+
+    // While the start panel is shown, the first press on the page is
+    // announced (startPagePressed) before it is handled.
+    void setStartPanelShown(bool shown) { m_startPanelShown = shown; }
+
+    // --- for the drawing tools -----------------------------------------------------
+
+    // The shown part of the page (ShownPicture); drawings are painted into it.
+    QImage& shownPicture() { return m_shown; }
+    // The same part of the page without drawings (ComposedView).
+    QImage composedView() const;
+    // Where ShownPicture lies in this widget.
+    QRect shownRect() const { return m_state.shownRect(); }
+    // Call after painting into ShownPicture (area in its pixels; empty: all).
+    void shownPictureChanged(const QRect& area = {});
+
+  Q_SIGNALS:
+    // A document link was clicked and its file exists; the window asks to
+    // save the open document and loads path, taking its folder.
+    void documentLinkActivated(const QString& path);
+    // A folder link: make folder the topic folder and show the start page.
+    void topicFolderActivated(const QString& folder);
+    void startPagePressed();
+    void zoomChanged(int index);
+    void numberingChanged(int mode);
+    void layersChanged();
+    void coverSheetChanged(bool shown);
+    void currentQuestionChanged(int question);
+    // Ansicht moved by scrolling or panning.
+    void visiblePartChanged();
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+  private:
+    void showVisiblePart();
+    // Copies a repainted rectangle of the page picture into the shown part.
+    void showChanged(const QRect& changed);
+    void commitDrawings();
+    void clickObject(int index);
+    void changeQuestion(int kind);
+    void updateCursor(QPointF position);
+    QRect pictureToWidget(const QRect& picture) const;
+
+    Document& m_document;
+    Prompter& m_prompter;
+    ViewState m_state;
+    PageComposer m_composer;
+    std::function<LinkFolders()> m_folders;
+    std::function<bool(const QString&)> m_opener;
+    std::vector<PagePointerHandler*> m_handlers;
+
+    QImage m_pagePicture; // the page with drawings moved into it; null while there are none
+    QImage m_shown;
+    bool m_drawn = false; // ShownPicture holds drawings
+    bool m_panning = false;
+    QPointF m_panFrom;
+    bool m_startPanelShown = false;
+    bool m_layoutPending = false;
+    CoverSheet* m_coverSheet = nullptr;
+    QPointer<InfoBox> m_infoBox;
+};
+
+} // namespace velunto
