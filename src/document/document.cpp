@@ -24,9 +24,15 @@ Document::Document()
 Picture Document::blankPicture(ColorRef colour)
 {
     // 10 : 7, the page ratio that new documents get by default.
-    Picture picture(1000, 700, QImage::Format_RGB32);
-    picture.fill(toQRgb(colour));
-    return picture;
+    auto make = [](ColorRef c) {
+        Picture picture(1000, 700, QImage::Format_RGB32);
+        picture.fill(toQRgb(c));
+        return picture;
+    };
+    // Every reset and every load starts with the white one; all share one
+    // copy, which QImage duplicates only when it is drawn on.
+    static const Picture white = make(0xFFFFFF);
+    return colour == 0xFFFFFF ? white : make(colour);
 }
 
 void Document::newDocument()
