@@ -26,7 +26,7 @@ static_assert(PngFilter::None == PNG_FILTER_NONE && PngFilter::Sub == PNG_FILTER
               PngFilter::Up == PNG_FILTER_UP && PngFilter::Avg == PNG_FILTER_AVG &&
               PngFilter::Paeth == PNG_FILTER_PAETH && PngFilter::All == PNG_ALL_FILTERS);
 
-const PngEncoderSettings kPngSaveSettings = {1, PngFilter::Up, Z_DEFAULT_STRATEGY};
+const PngEncoderSettings kPngSaveSettings = {1, PngFilter::Sub, Z_RLE};
 
 bool pictureSizeAllowed(qint64 width, qint64 height)
 {

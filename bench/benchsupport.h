@@ -1,0 +1,94 @@
+#pragma once
+
+// Pictures to measure with, and the printing of ratios between benchmarks of
+// the same run.
+
+#include <benchmark/benchmark.h>
+
+#include <QImage>
+#include <QPainter>
+
+#include <cmath>
+#include <cstdio>
+#include <map>
+#include <random>
+#include <string>
+
+namespace velunto::bench {
+
+// Smooth colour fields with a little noise on top: compresses like a photo.
+inline QImage photoLikePicture(int width, int height, unsigned seed = 1)
+{
+    QImage image(width, height, QImage::Format_RGB32);
+    std::mt19937 random(seed);
+    std::uniform_int_distribution<int> noise(-6, 6);
+    for (int y = 0; y < height; ++y) {
+        auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
+        for (int x = 0; x < width; ++x) {
+            const double u = double(x) / width;
+            const double v = double(y) / height;
+            const int r = int(128 + 90 * std::sin(6.0 * u + 2.0 * v));
+            const int g = int(120 + 80 * std::cos(4.0 * v - 3.0 * u));
+            const int b = int(110 + 70 * std::sin(5.0 * (u + v)));
+            line[x] =
+                qRgb(std::clamp(r + noise(random), 0, 255), std::clamp(g + noise(random), 0, 255),
+                     std::clamp(b + noise(random), 0, 255));
+        }
+    }
+    return image;
+}
+
+// Flat colours, frames, lines and round shapes on white, as on a board or
+// in a diagram.
+inline QImage drawingLikePicture(int width, int height)
+{
+    QImage image(width, height, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    std::mt19937 random(7);
+    std::uniform_int_distribution<int> px(0, width), py(0, height), c(0, 255), w(1, 8);
+    for (int i = 0; i < 60; ++i) {
+        p.setPen(QPen(QColor(c(random), c(random), c(random)), w(random)));
+        p.setBrush(i % 3 == 0 ? QBrush(QColor(c(random), c(random), c(random))) : Qt::NoBrush);
+        const QRect r = QRect(QPoint(px(random), py(random)), QPoint(px(random), py(random)));
+        if (i % 2 == 0)
+            p.drawRect(r.normalized());
+        else
+            p.drawEllipse(r.normalized());
+        p.drawLine(px(random), py(random), px(random), py(random));
+    }
+    return image;
+}
+
+// Remembers the time of every benchmark so that ratios can be printed after
+// the run.
+class RatioReporter : public benchmark::ConsoleReporter
+{
+  public:
+    void ReportRuns(const std::vector<Run>& runs) override
+    {
+        ConsoleReporter::ReportRuns(runs);
+        for (const Run& run : runs) {
+            if (run.run_type == Run::RT_Iteration && !run.error_occurred)
+                m_times[run.benchmark_name()] = run.GetAdjustedRealTime();
+        }
+    }
+
+    // Prints measured ÷ baseline, and the goal it should stay within.
+    void printRatio(const std::string& measured, const std::string& baseline, double goal) const
+    {
+        const auto m = m_times.find(measured);
+        const auto b = m_times.find(baseline);
+        if (m == m_times.end() || b == m_times.end() || b->second <= 0)
+            return;
+        const double ratio = m->second / b->second;
+        std::printf("%-40s / %-32s = %.3f (goal <= %.2f%s)\n", measured.c_str(), baseline.c_str(),
+                    ratio, goal, ratio <= goal ? "" : ", MISSED");
+    }
+
+  private:
+    std::map<std::string, double> m_times;
+};
+
+} // namespace velunto::bench
