@@ -1,6 +1,7 @@
 #pragma once
 
 #include "document/records.h"
+#include "shell/appmode.h"
 
 #include <QPoint>
 #include <QPointF>
@@ -12,11 +13,6 @@
 #include <vector>
 
 namespace velunto {
-
-// Application modes of the main window.
-namespace AppMode {
-enum : int { LearningView = 2, Exercise = 3, SlidingPuzzle = 4 };
-}
 
 // Tools of the learning view (the drawing tools 3..19 belong to the drawing code).
 namespace Tool {
@@ -116,7 +112,7 @@ class ViewState
 
     int numberingMode = NumberingMode::Ordered;
     int tool = Tool::Pointer;
-    int mode = AppMode::LearningView;
+    AppMode mode = AppMode::LearningView;
     bool exerciseRunning() const { return mode == AppMode::Exercise; }
     // The question shown for single and multiple-choice questions, 1-based.
     int currentQuestion = 1;
