@@ -2,7 +2,7 @@
 
 #include "app/menus.h"
 #include "document/document.h"
-#include "shell/appmode.h"
+#include "shell/panels.h"
 #include "shell/programfolders.h"
 #include "shell/settings.h"
 
@@ -61,8 +61,9 @@ class MainWindow : public QMainWindow
     QString currentTopicFolder() const { return m_currentTopicFolder; }
     QString startFile() const { return m_startFile; }
 
-    AppMode mode() const { return m_mode; }
-    void setMode(AppMode mode);
+    int mode() const { return m_mode; }
+    // AppMode::LearningView, Exercise or SlidingPuzzle.
+    void setMode(int mode);
 
     // --- commands of the menus ------------------------------------------------
     void fullScreen();
@@ -119,7 +120,7 @@ class MainWindow : public QMainWindow
     ShellContext m_context;
     Settings m_settings;
     Document m_document;
-    AppMode m_mode = AppMode::LearningView;
+    int m_mode = AppMode::LearningView;
 
     QString m_topicRoot;
     QString m_currentTopicFolder;

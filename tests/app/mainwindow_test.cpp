@@ -115,7 +115,7 @@ TEST_F(MainWindowFixture, ClosingDuringAnExerciseAsksFirst)
     EXPECT_EQ(w.mode(), AppMode::Exercise);
     EXPECT_FALSE(QFile::exists(settingsPath()));
 
-    w.setMode(AppMode::Puzzle);
+    w.setMode(AppMode::SlidingPuzzle);
     prompter.answers = {Answer::Yes};
     EXPECT_TRUE(w.close());
     EXPECT_TRUE(prompter.shown.back().text.startsWith(
@@ -150,7 +150,7 @@ TEST_F(MainWindowFixture, ModesEnableCommandsAndPanels)
     EXPECT_FALSE(w.settings().options.ShowStatusPanel);
     EXPECT_FALSE(exerciseStatus->isVisible());
 
-    w.setMode(AppMode::Puzzle);
+    w.setMode(AppMode::SlidingPuzzle);
     EXPECT_FALSE(puzzleStatus->isVisible());
     action(QStringLiteral("&Statusinformation bei Übungen anzeigen"))->trigger();
     EXPECT_TRUE(puzzleStatus->isVisible());
