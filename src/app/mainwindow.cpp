@@ -133,7 +133,7 @@ void MainWindow::buildTopicMenu()
 
 // --- modes and layout ----------------------------------------------------------
 
-void MainWindow::setMode(int mode)
+void MainWindow::setMode(AppMode mode)
 {
     m_mode = mode;
     refreshMenuStates();
@@ -420,7 +420,7 @@ bool MainWindow::askToCancelExercise()
     if (m_mode == AppMode::Exercise)
         return m_context.prompter.confirm(QStringLiteral(
             "Die aktuelle Übung ist noch nicht beendet.\r\nÜbung wirklich abbrechen?"));
-    if (m_mode == AppMode::SlidingPuzzle)
+    if (m_mode == AppMode::Puzzle)
         return m_context.prompter.confirm(QStringLiteral(
             "Das aktuelle Schiebepuzzle ist noch nicht gelöst.\r\nÜbung wirklich abbrechen?"));
     return true;

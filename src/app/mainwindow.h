@@ -2,7 +2,7 @@
 
 #include "app/menus.h"
 #include "document/document.h"
-#include "shell/panels.h"
+#include "shell/appmode.h"
 #include "shell/programfolders.h"
 #include "shell/settings.h"
 
@@ -61,9 +61,8 @@ class MainWindow : public QMainWindow
     QString currentTopicFolder() const { return m_currentTopicFolder; }
     QString startFile() const { return m_startFile; }
 
-    int mode() const { return m_mode; }
-    // AppMode::LearningView, Exercise or SlidingPuzzle.
-    void setMode(int mode);
+    AppMode mode() const { return m_mode; }
+    void setMode(AppMode mode);
 
     // --- commands of the menus ------------------------------------------------
     void fullScreen();
@@ -120,7 +119,7 @@ class MainWindow : public QMainWindow
     ShellContext m_context;
     Settings m_settings;
     Document m_document;
-    int m_mode = AppMode::LearningView;
+    AppMode m_mode = AppMode::LearningView;
 
     QString m_topicRoot;
     QString m_currentTopicFolder;

@@ -115,7 +115,7 @@ TEST_F(MainWindowFixture, ClosingDuringAnExerciseAsksFirst)
     EXPECT_EQ(w.mode(), AppMode::Exercise);
     EXPECT_FALSE(QFile::exists(settingsPath()));
 
-    w.setMode(AppMode::SlidingPuzzle);
+    w.setMode(AppMode::Puzzle);
     prompter.answers = {Answer::Yes};
     EXPECT_TRUE(w.close());
     EXPECT_TRUE(prompter.shown.back().text.startsWith(
@@ -150,7 +150,7 @@ TEST_F(MainWindowFixture, ModesEnableCommandsAndPanels)
     EXPECT_FALSE(w.settings().options.ShowStatusPanel);
     EXPECT_FALSE(exerciseStatus->isVisible());
 
-    w.setMode(AppMode::SlidingPuzzle);
+    w.setMode(AppMode::Puzzle);
     EXPECT_FALSE(puzzleStatus->isVisible());
     action(QStringLiteral("&Statusinformation bei Übungen anzeigen"))->trigger();
     EXPECT_TRUE(puzzleStatus->isVisible());

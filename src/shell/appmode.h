@@ -1,10 +1,11 @@
 #pragma once
 
-#include "view/viewstate.h"
-
 namespace velunto {
 
-// Which panels beside the page are shown in an application mode.
+// The main window's application mode.
+enum class AppMode : int { LearningView = 2, Exercise = 3, Puzzle = 4 };
+
+// Which panels beside the page are shown in a mode.
 struct PanelVisibility
 {
     bool title = false;          // title line of the open document
@@ -13,13 +14,13 @@ struct PanelVisibility
     bool puzzleStatus = false;   // clock and counter of the sliding puzzle
 };
 
-inline PanelVisibility panelsFor(int mode, bool showStatusPanel, bool seriesRunning)
+inline PanelVisibility panelsFor(AppMode mode, bool showStatusPanel, bool seriesRunning)
 {
     PanelVisibility v;
     v.title = mode == AppMode::LearningView;
     v.exerciseStatus = mode == AppMode::Exercise && showStatusPanel;
     v.seriesStatus = mode == AppMode::Exercise && seriesRunning;
-    v.puzzleStatus = mode == AppMode::SlidingPuzzle && showStatusPanel;
+    v.puzzleStatus = mode == AppMode::Puzzle && showStatusPanel;
     return v;
 }
 
