@@ -12,10 +12,12 @@
 #include "shell/closesequence.h"
 #include "shell/settingsstore.h"
 #include "shell/startup.h"
+#include "view/ui/learningview.h"
 
 #include <QApplication>
 #include <QCloseEvent>
 #include <QFileInfo>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMenuBar>
 #include <QShortcut>
@@ -42,6 +44,9 @@ MainWindow::MainWindow(ShellContext context, QWidget* parent)
 
     m_pageArea = new PageArea;
     setCentralWidget(m_pageArea);
+    m_view = new LearningView(m_document, m_context.prompter);
+    m_pageArea->setPage(m_view);
+    connectView();
     connect(m_pageArea, &PageArea::titleClicked, this, [this] {
         m_titleShown = !m_titleShown;
         updateTitle();
@@ -54,8 +59,35 @@ MainWindow::MainWindow(ShellContext context, QWidget* parent)
     connect(standardSize, &QShortcut::activated, this, &MainWindow::placeAtStandardSize);
 
     resize(1076, 780);
-    documentChanged();
+    showStartPage();
     updatePanels();
+}
+
+void MainWindow::connectView()
+{
+    m_view->setLinkFolders([this] {
+        return LinkFolders{documentFolder(), m_topicRoot, m_currentTopicFolder,
+                           m_context.folders.program};
+    });
+    m_view->setOpener(
+        [this](const QString& target) { return m_context.launcher.openAddress(target); });
+    connect(m_view, &LearningView::documentLinkActivated, this, [this](const QString& path) {
+        if (!askSave())
+            return;
+        loadDocument(path, true);
+        buildTopicMenu();
+    });
+    connect(m_view, &LearningView::topicFolderActivated, this, [this](const QString& folder) {
+        if (!askSave())
+            return;
+        m_currentTopicFolder = withTrailingSlash(folder);
+        showStartPage();
+    });
+    connect(m_view, &LearningView::startPagePressed, this, [this] { setStartPanelShown(false); });
+    for (auto signal : {&LearningView::zoomChanged, &LearningView::numberingChanged})
+        connect(m_view, signal, this, &MainWindow::refreshMenuStates);
+    connect(m_view, &LearningView::layersChanged, this, &MainWindow::refreshMenuStates);
+    connect(m_view, &LearningView::coverSheetChanged, this, &MainWindow::refreshMenuStates);
 }
 
 MainWindow::~MainWindow() = default;
@@ -86,18 +118,14 @@ void MainWindow::firstActivation()
 
     m_document.setFontName(m_settings.documentFont);
     m_document.setPageRatioPresets(m_settings.pageRatio);
-    if (m_document.header.FileName.isEmpty() && !m_document.isModified())
-        m_document.newDocument();
     m_settings.editorFont = EditorFont{};
+    m_view->setTool(Tool::Pointer);
 
     setToolbarSide(m_settings.ToolbarSide);
     refreshLinkButtons();
     refreshMenuStates();
 
     startFromCommandLine();
-    m_currentTopicFolder = m_topicRoot;
-    documentChanged();
-    buildTopicMenu();
     relayout();
     page()->update();
 }
@@ -109,25 +137,24 @@ void MainWindow::startFromCommandLine()
         m_topicRoot = request.topicRoot;
     else if (request.kind == StartRequest::Kind::Nothing && !m_settings.startTopicFolder.isEmpty())
         m_topicRoot = m_settings.startTopicFolder;
+    m_currentTopicFolder = m_topicRoot;
+    showStartPage();
 
-    switch (request.kind) {
-    case StartRequest::Kind::Nothing:
-    case StartRequest::Kind::Folder:
-        break;
-    case StartRequest::Kind::Series:
+    if (request.kind == StartRequest::Kind::Series) {
         m_context.prompter.information(
             QStringLiteral("Die Übungsserie \"") + request.file +
             QStringLiteral("\" kann mit dieser Programmversion nicht ausgeführt werden."));
-        break;
-    case StartRequest::Kind::Document:
-        break;
+    } else if (request.kind == StartRequest::Kind::Document) {
+        if (loadDocument(request.file, true))
+            m_startFile = request.file;
+        buildTopicMenu();
     }
 }
 
 void MainWindow::buildTopicMenu()
 {
-    // The topic library fills the menu "&Themenauswahl" from the current
-    // topic folder here.
+    // The topic library fills the menu "&Themenauswahl" from the folder of the
+    // open document or the current topic folder here.
     updateTitle();
 }
 
@@ -296,6 +323,8 @@ void MainWindow::chooseDocumentFont()
         return;
     m_document.setFontName(dialog.chosenFont());
     m_document.setModified();
+    if (m_mode == AppMode::LearningView)
+        m_view->redraw();
     documentChanged();
 }
 
@@ -337,8 +366,15 @@ void MainWindow::documentChanged()
     const bool empty = h.FileName.isEmpty() && h.Titel.isEmpty() && h.lueckentext.isEmpty() &&
                        h.fragentext.isEmpty() && h.DokUnterTyp == 0 && m_document.objects.empty() &&
                        !m_document.isModified();
-    m_pageArea->setStartPanelVisible(empty);
+    if (!empty)
+        setStartPanelShown(false);
     updateTitle();
+}
+
+void MainWindow::setStartPanelShown(bool shown)
+{
+    m_pageArea->setStartPanelVisible(shown);
+    m_view->setStartPanelShown(shown);
 }
 
 QMenu* MainWindow::menu(TopMenu which) const
@@ -413,6 +449,50 @@ void MainWindow::refreshMenuStates()
             m->menuAction()->setEnabled(learningView);
 }
 
+// --- keys --------------------------------------------------------------------------
+
+void MainWindow::keyPressEvent(QKeyEvent* event)
+{
+    const Qt::KeyboardModifiers modifiers =
+        event->modifiers() & ~(Qt::KeypadModifier | Qt::GroupSwitchModifier);
+    const HeaderDataTyp& h = m_document.header;
+    ViewState& state = m_view->state();
+    const bool questions = h.DokTyp == DokTyp::Questions || h.DokTyp == DokTyp::MultipleChoice;
+    if (modifiers == Qt::NoModifier && questions && h.AnzFrageNummern > 0 && !state.editorOpen) {
+        int question = state.currentQuestion;
+        switch (event->key()) {
+        case Qt::Key_End:
+            question = h.AnzFrageNummern;
+            break;
+        case Qt::Key_Home:
+            question = 1;
+            break;
+        case Qt::Key_Left:
+            question = std::max(1, question - 1);
+            break;
+        case Qt::Key_Right:
+            question = std::min(h.AnzFrageNummern, question + 1);
+            break;
+        default:
+            question = -1;
+        }
+        if (question > 0) {
+            state.currentQuestion = question;
+            m_view->refreshObjects();
+            return;
+        }
+    }
+    if (modifiers == Qt::ControlModifier && (event->modifiers() & Qt::KeypadModifier) &&
+        (event->key() == Qt::Key_Plus || event->key() == Qt::Key_Minus)) {
+        if (event->key() == Qt::Key_Plus)
+            m_view->zoomIn();
+        else
+            m_view->zoomOut();
+        return;
+    }
+    QMainWindow::keyPressEvent(event);
+}
+
 // --- close -------------------------------------------------------------------------
 
 bool MainWindow::askToCancelExercise()
@@ -450,7 +530,7 @@ void MainWindow::closeEvent(QCloseEvent* event)
     }
     CloseSteps steps;
     steps.mayCancelExercise = [this] { return askToCancelExercise(); };
-    steps.askSave = [] { return true; };
+    steps.askSave = [this] { return askSave(); };
     steps.chronicleScreenshots = m_chronicleScreenshots;
     steps.chronicleFolder = m_settings.folders.chronicle;
     steps.chronicleDeleted = [this] { m_chronicleScreenshots.clear(); };

@@ -13,6 +13,7 @@
 #include <vector>
 
 class QAction;
+class QKeyEvent;
 class QLabel;
 class QMenu;
 class QToolBar;
@@ -20,6 +21,7 @@ class QToolButton;
 
 namespace velunto {
 
+class LearningView;
 class Launcher;
 class PageArea;
 class Prompter;
@@ -77,6 +79,34 @@ class MainWindow : public QMainWindow
     void showHelp();
     void showAbout();
 
+    // --- the document (documentcommands.cpp) -------------------------------------
+    // "Ö&ffnen...", "&Speichern", "Speichern &unter...", "Sch&ließen".
+    void openDocument();
+    bool saveDocument();
+    bool saveDocumentAs();
+    void closeDocument();
+    // "Freie Text-&Bild-/Bild-Text-Zuordnung": a new document of type 0.
+    void newFreeDocument();
+    // Loads path into the Document with the window's part of loading; with
+    // takeFolder the file's folder becomes the current topic folder. False
+    // when the file could not be loaded (the messages were shown).
+    bool loadDocument(const QString& path, bool takeFolder);
+    // The ask-save question before the Document is replaced; false on Cancel
+    // or when the wanted save did not happen.
+    bool askSave();
+    // The questions before anything replaces the Document: ending a running
+    // exercise, then saving.
+    bool mayReplaceDocument();
+    // The start page: a new empty document under the start panel.
+    void showStartPage();
+    void showProperties();
+    void baseImageFromFile();
+    void baseImageFromClipboard();
+    void baseImageToClipboard();
+    void deleteBaseImage();
+    void editBaseImageGeometry();
+    void editPageRatio();
+
     // --- for other parts of the program ------------------------------------------
     // The chronicle records here each screenshot it takes; the close sequence
     // asks about them.
@@ -88,6 +118,8 @@ class MainWindow : public QMainWindow
     void setSeriesRunning(bool running);
 
     QMenu* menu(TopMenu which) const;
+    LearningView& view() { return *m_view; }
+    const LearningView& view() const { return *m_view; }
     QWidget* page() const;
     QLabel* titleLine() const;
     QLabel* startPanel() const;
@@ -95,12 +127,12 @@ class MainWindow : public QMainWindow
 
     // Window title and title line of the open document.
     void updateTitle();
-    // The learning view, the title line and the start panel after the
-    // document changed.
+    // The title and the start panel after the document changed.
     void documentChanged();
 
   protected:
     bool event(QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
@@ -113,6 +145,10 @@ class MainWindow : public QMainWindow
     void relayout();
     void startFromCommandLine();
     void buildTopicMenu();
+    void connectView();
+    void setStartPanelShown(bool shown);
+    void afterBaseImageChanged();
+    QString documentFolder() const;
     bool writeSettings();
     bool askToCancelExercise();
 
@@ -134,6 +170,7 @@ class MainWindow : public QMainWindow
     bool m_closed = false;
 
     PageArea* m_pageArea = nullptr;
+    LearningView* m_view = nullptr;
     QToolBar* m_toolbar = nullptr;
     std::array<QToolButton*, 4> m_linkButtons{};
     std::map<TopMenu, QMenu*> m_menus;

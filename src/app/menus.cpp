@@ -1,6 +1,7 @@
 #include "app/menus.h"
 
 #include "app/mainwindow.h"
+#include "view/ui/learningview.h"
 
 namespace velunto {
 
@@ -56,6 +57,12 @@ MenuCommand toggle(TopMenu menu, int order, const char* caption, bool ExerciseSw
     return c;
 }
 
+MenuCommand checkedWhen(MenuCommand c, std::function<bool(const MainWindow&)> checked)
+{
+    c.checked = std::move(checked);
+    return c;
+}
+
 MenuCommand separated(MenuCommand c)
 {
     c.separatorBefore = true;
@@ -83,7 +90,106 @@ std::vector<MenuCommand> mainMenuCommands()
     std::vector<MenuCommand> c;
 
     // "&Datei"
+    c.push_back(
+        learningViewOnly(command(T::File, 10, "Ö&ffnen...", QKeySequence(Qt::CTRL | Qt::Key_O),
+                                 [](M& w) { w.openDocument(); })));
+    c.push_back(command(T::File, 20, "&Speichern", QKeySequence(Qt::CTRL | Qt::Key_S),
+                        [](M& w) { w.saveDocument(); }));
+    c.push_back(command(T::File, 30, "Speichern &unter...",
+                        QKeySequence(Qt::SHIFT | Qt::CTRL | Qt::Key_S),
+                        [](M& w) { w.saveDocumentAs(); }));
+    c.push_back(learningViewOnly(
+        separated(command(T::File, 110, "Sch&ließen", QKeySequence(Qt::CTRL | Qt::Key_F4),
+                          [](M& w) { w.closeDocument(); }))));
     c.push_back(separated(command(T::File, 120, "&Beenden", {}, [](M& w) { w.close(); })));
+
+    // "&Lernansicht"
+    const std::pair<int, const char*> layers[] = {
+        {Layer::BaseImage, "&Basisbild"},
+        {Layer::TextsAndImages, "&Texte und Bilder"},
+        {Layer::InfoPoints, "Info&punkte"},
+        {Layer::Layout, "&Layout"},
+    };
+    for (int i = 0; i < 4; ++i) {
+        const int layer = layers[i].first;
+        c.push_back(checkedWhen(
+            command(T::LearningView, 10 + i, layers[i].second, {},
+                    [layer](M& w) { w.view().setLayer(layer, !w.view().isLayerShown(layer)); }),
+            [layer](const M& w) { return w.view().isLayerShown(layer); }));
+    }
+    c.push_back(separated(command(T::LearningView, 20, "Alle Abfragefelder abdecken", {},
+                                  [](M& w) { w.view().coverAll(); })));
+    c.push_back(command(T::LearningView, 21, "Lösung", {}, [](M& w) { w.view().uncoverAll(); }));
+    const std::pair<int, const char*> numbering[] = {
+        {NumberingMode::QuestionMarks, "&Fragezeichen"},
+        {NumberingMode::Ordered, "&Geordnet"},
+        {NumberingMode::Random, "&Zufällig"},
+    };
+    for (int i = 0; i < 3; ++i) {
+        const int mode = numbering[i].first;
+        MenuCommand item =
+            checkedWhen(command(T::LearningView, 30 + i, numbering[i].second, {},
+                                [mode](M& w) { w.view().number(mode); }),
+                        [mode](const M& w) { return w.view().numberingMode() == mode; });
+        item.separatorBefore = i == 0;
+        c.push_back(item);
+    }
+    const std::pair<int, const char*> zooms[] = {
+        {0, "Zoom &100 %"}, {2, "Zoom 1&50 %"}, {4, "Zoom &200 %"}};
+    for (int i = 0; i < 3; ++i) {
+        const int index = zooms[i].first;
+        MenuCommand item =
+            checkedWhen(command(T::LearningView, 40 + i, zooms[i].second, {},
+                                [index](M& w) { w.view().setZoomIndex(index); }),
+                        [index](const M& w) { return w.view().state().zoomIndex() == index; });
+        item.separatorBefore = i == 0;
+        c.push_back(item);
+    }
+    const std::pair<ScrollDirection, const char*> scrolls[] = {
+        {ScrollDirection::Left, "Nach &links verschieben"},
+        {ScrollDirection::Right, "Nach &rechts verschieben"},
+        {ScrollDirection::Up, "Nach &oben verschieben"},
+        {ScrollDirection::Down, "Nach &unten verschieben"},
+    };
+    for (int i = 0; i < 4; ++i) {
+        const ScrollDirection direction = scrolls[i].first;
+        MenuCommand item = command(T::LearningView, 50 + i, scrolls[i].second, {},
+                                   [direction](M& w) { w.view().scroll(direction); });
+        item.separatorBefore = i == 0;
+        c.push_back(item);
+    }
+    c.push_back(separated(command(T::LearningView, 60, "Abdeckblatt &einblenden", {},
+                                  [](M& w) { w.view().showCoverSheet(); })));
+    c.push_back(command(T::LearningView, 61, "Abdeckblatt aus&blenden", {},
+                        [](M& w) { w.view().hideCoverSheet(); }));
+
+    // "&Autorenfunktion"
+    c.push_back(inSubmenu("&Neues Dokument anlegen",
+                          command(T::Author, 10, "Freie Text-&Bild-/Bild-Text-Zuordnung", {},
+                                  [](M& w) { w.newFreeDocument(); })));
+    const char* const baseImage = "&Basisbild";
+    c.push_back(
+        separated(inSubmenu(baseImage, command(T::Author, 40, "Aus &Datei einfügen...",
+                                               QKeySequence(Qt::SHIFT | Qt::CTRL | Qt::Key_O),
+                                               [](M& w) { w.baseImageFromFile(); }))));
+    c.push_back(inSubmenu(baseImage, command(T::Author, 41, "Aus &Zwischenablage einfügen",
+                                             QKeySequence(Qt::SHIFT | Qt::CTRL | Qt::Key_V),
+                                             [](M& w) { w.baseImageFromClipboard(); })));
+    c.push_back(inSubmenu(baseImage, command(T::Author, 42, "&Größe, Ausrichtung, Deckkraft...",
+                                             QKeySequence(Qt::SHIFT | Qt::CTRL | Qt::Key_R),
+                                             [](M& w) { w.editBaseImageGeometry(); })));
+    c.push_back(inSubmenu(baseImage, command(T::Author, 43, "In Zwischenablage &kopieren",
+                                             QKeySequence(Qt::SHIFT | Qt::CTRL | Qt::Key_C),
+                                             [](M& w) { w.baseImageToClipboard(); })));
+    c.push_back(inSubmenu(baseImage, command(T::Author, 44, "&Löschen",
+                                             QKeySequence(Qt::SHIFT | Qt::CTRL | Qt::Key_Delete),
+                                             [](M& w) { w.deleteBaseImage(); })));
+    c.push_back(separated(command(T::Author, 50, "Dokument&eigenschaften...",
+                                  QKeySequence(Qt::ALT | Qt::Key_Return),
+                                  [](M& w) { w.showProperties(); })));
+    c.push_back(command(T::Author, 60, "&Seitenverhältnis...",
+                        QKeySequence(Qt::SHIFT | Qt::CTRL | Qt::Key_T),
+                        [](M& w) { w.editPageRatio(); }));
 
     // "An&zeige"
     c.push_back(command(T::Display, 10, "&Vollbild", QKeySequence(Qt::CTRL | Qt::Key_L),

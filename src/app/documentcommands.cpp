@@ -1,0 +1,244 @@
+// The main window's commands on the one Document: open, save, close, new,
+// the questions before it is replaced, and the BaseImage commands.
+
+#include "app/documentpropertiesdialog.h"
+#include "app/mainwindow.h"
+#include "app/pagearea.h"
+#include "document/documentfile.h"
+#include "document/pictureexport.h"
+#include "document/picturefile.h"
+#include "platform/prompter.h"
+#include "view/pagegeometry.h"
+#include "view/ui/baseimagedialog.h"
+#include "view/ui/learningview.h"
+#include "view/ui/pageratiodialog.h"
+
+#include <QClipboard>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QImage>
+#include <QMimeData>
+
+namespace velunto {
+
+namespace {
+
+const QString kDocumentFilter = QStringLiteral("Velunto-Dokument (*.vlt)");
+
+QString askSaveText(const QString& fileName)
+{
+    if (fileName.isEmpty())
+        return QStringLiteral("Aktuelles Dokument speichern?");
+    return QStringLiteral("Änderungen im aktuellen Dokument unter \"") + fileName +
+           QStringLiteral("\" speichern?");
+}
+
+} // namespace
+
+QString MainWindow::documentFolder() const
+{
+    if (m_document.header.FileName.isEmpty())
+        return {};
+    return withTrailingSlash(QFileInfo(m_document.header.FileName).absolutePath());
+}
+
+bool MainWindow::askSave()
+{
+    if (!m_document.isModified())
+        return true;
+    const Prompter::Answer answer = m_context.prompter.message(
+        Prompter::Kind::Confirmation, askSaveText(m_document.header.FileName),
+        Prompter::Buttons::YesNoCancel);
+    if (answer == Prompter::Answer::Cancel)
+        return false;
+    // A save that was cancelled or failed must not let the changes go.
+    return answer == Prompter::Answer::No || saveDocument();
+}
+
+bool MainWindow::mayReplaceDocument()
+{
+    return askToCancelExercise() && askSave();
+}
+
+bool MainWindow::loadDocument(const QString& path, bool takeFolder)
+{
+    m_view->setTool(Tool::Pointer);
+    const LoadResult result = velunto::loadDocument(m_document, path);
+    showMessages(m_context.prompter, result.messages);
+    if (!result.ok) {
+        // A missing file leaves the document as it was; any other failure
+        // leaves the empty start document.
+        if (!m_document.header.FileName.isEmpty() || m_document.isModified())
+            return false;
+        showStartPage();
+        return false;
+    }
+    derivePageGeometry(m_document.header, usableBaseSize(m_document.baseImage));
+    m_view->documentLoaded();
+    if (takeFolder)
+        m_currentTopicFolder = documentFolder();
+    setStartPanelShown(false);
+    updateTitle();
+    return true;
+}
+
+void MainWindow::showStartPage()
+{
+    m_document.newDocument();
+    setPageGeometry(m_document, false);
+    m_document.setModified(false);
+    m_view->documentLoaded();
+    buildTopicMenu();
+    setStartPanelShown(true);
+    updateTitle();
+}
+
+void MainWindow::openDocument()
+{
+    if (!mayReplaceDocument())
+        return;
+    Prompter::FileRequest request;
+    request.title = QStringLiteral("Dokument öffnen");
+    request.directory =
+        m_document.header.FileName.isEmpty() ? m_currentTopicFolder : documentFolder();
+    request.filters = {kDocumentFilter, QStringLiteral("ZYN-Dokument (*.zyn)"),
+                       QStringLiteral("Alle Dateien (*.*)")};
+    request.defaultSuffix = QStringLiteral("vlt");
+    const auto file = m_context.prompter.openFile(request);
+    if (!file)
+        return;
+    loadDocument(*file, true);
+    buildTopicMenu();
+}
+
+bool MainWindow::saveDocument()
+{
+    if (m_document.header.FileName.isEmpty())
+        return saveDocumentAs();
+    const SaveResult result = velunto::saveDocument(m_document, m_document.header.FileName);
+    showMessages(m_context.prompter, result.messages);
+    updateTitle();
+    return result.ok;
+}
+
+bool MainWindow::saveDocumentAs()
+{
+    Prompter::FileRequest request;
+    request.title = QStringLiteral("Dokument speichern unter");
+    request.directory =
+        m_document.header.FileName.isEmpty() ? m_currentTopicFolder : m_document.header.FileName;
+    request.filters = {kDocumentFilter};
+    request.defaultSuffix = QStringLiteral("vlt");
+    const auto file = m_context.prompter.saveFile(request);
+    if (!file)
+        return false;
+    const SaveResult result = velunto::saveDocument(m_document, *file);
+    showMessages(m_context.prompter, result.messages);
+    updateTitle();
+    return result.ok;
+}
+
+void MainWindow::closeDocument()
+{
+    if (!mayReplaceDocument())
+        return;
+    showStartPage();
+}
+
+void MainWindow::newFreeDocument()
+{
+    if (!mayReplaceDocument())
+        return;
+    showStartPage();
+    // The author starts working on the page at once.
+    setStartPanelShown(false);
+}
+
+void MainWindow::showProperties()
+{
+    DocumentPropertiesDialog dialog(m_document, m_context.prompter, this);
+    connect(&dialog, &DocumentPropertiesDialog::pageRatioRequested, this,
+            &MainWindow::editPageRatio);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    const PropertiesChange change = applyProperties(m_document, dialog.properties());
+    if (change.numberingOrderChanged && m_view->numberingMode() == NumberingMode::Ordered)
+        m_view->number(NumberingMode::Ordered);
+    else if (change.numberStyleChanged)
+        m_view->redraw();
+    updateTitle();
+}
+
+// --- BaseImage ------------------------------------------------------------------------
+
+void MainWindow::afterBaseImageChanged()
+{
+    m_view->applyPageGeometry(false);
+    documentChanged();
+}
+
+void MainWindow::baseImageFromFile()
+{
+    Prompter::FileRequest request;
+    request.title = QStringLiteral("Basisbild aus Datei einfügen");
+    request.directory =
+        m_document.header.FileName.isEmpty() ? m_currentTopicFolder : documentFolder();
+    request.filters = {QStringLiteral("Bilddateien (*.bmp *.png *.jpg)"),
+                       QStringLiteral("Alle Dateien (*.*)")};
+    const auto file = m_context.prompter.openFile(request);
+    if (!file)
+        return;
+    const PictureFileResult result = insertBaseImageFromFile(m_document, *file);
+    if (!result.ok()) {
+        m_context.prompter.error(result.error);
+        return;
+    }
+    afterBaseImageChanged();
+}
+
+void MainWindow::baseImageFromClipboard()
+{
+    const QMimeData* data = QGuiApplication::clipboard()->mimeData();
+    const QImage image =
+        data != nullptr && data->hasImage() ? qvariant_cast<QImage>(data->imageData()) : QImage();
+    if (image.isNull()) {
+        m_context.prompter.information(
+            QStringLiteral("Die Zwischenablage enthält keine Bitmap-Grafik."));
+        return;
+    }
+    m_document.baseImage = image.convertToFormat(QImage::Format_ARGB32);
+    m_document.setModified();
+    afterBaseImageChanged();
+}
+
+void MainWindow::baseImageToClipboard()
+{
+    if (!confirmPictureExport(m_document, m_context.prompter))
+        return;
+    QGuiApplication::clipboard()->setImage(m_document.baseImage);
+}
+
+void MainWindow::deleteBaseImage()
+{
+    if (!m_context.prompter.confirm(QStringLiteral("Basisbild wirklich löschen?")))
+        return;
+    m_document.baseImage = Document::blankPicture(m_document.header.HtgdCol);
+    m_document.setModified();
+    afterBaseImageChanged();
+}
+
+void MainWindow::editBaseImageGeometry()
+{
+    if (velunto::editBaseImage(m_document, *m_view, this))
+        documentChanged();
+}
+
+void MainWindow::editPageRatio()
+{
+    if (velunto::editPageRatio(m_document, *m_view, m_settings.newSheetFullPage, this)) {
+        m_settings.pageRatio = m_document.pageRatioPresets();
+        documentChanged();
+    }
+}
+
+} // namespace velunto

@@ -1,0 +1,304 @@
+#include "mainwindow_fixture.h"
+
+#include "app/documentpropertiesdialog.h"
+#include "document/documentfile.h"
+#include "document/kinds.h"
+#include "view/ui/learningview.h"
+
+#include <QClipboard>
+#include <QComboBox>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMimeData>
+
+using namespace velunto;
+using Answer = Prompter::Answer;
+
+namespace {
+
+struct DocumentFixture : MainWindowFixture
+{
+    QString topics = dir.filePath(QStringLiteral("themen"));
+
+    void SetUp() override
+    {
+        MainWindowFixture::SetUp();
+        QDir().mkpath(topics);
+    }
+
+    // A saved document with a title and one label.
+    QString writeDocument(const QString& name, const QString& title)
+    {
+        Document doc;
+        doc.header.Titel = title;
+        doc.addGeneratedObject(ObjectKind::QueryLabel, 1, QStringLiteral("Antwort"), -1, 0.5, 0.5,
+                               0, 0);
+        const QString path = topics + u'/' + name;
+        EXPECT_TRUE(saveDocument(doc, path).ok);
+        return path;
+    }
+};
+
+} // namespace
+
+TEST_F(DocumentFixture, OpenAsksForAFileAndTakesItsFolder)
+{
+    const QString path = writeDocument(QStringLiteral("bruch.vlt"), QStringLiteral("Brüche"));
+    MainWindow& w = start();
+    prompter.files = {path};
+    w.openDocument();
+
+    ASSERT_EQ(prompter.fileRequests.size(), 1u);
+    const Prompter::FileRequest& request = prompter.fileRequests[0];
+    EXPECT_EQ(request.title, QStringLiteral("Dokument öffnen"));
+    EXPECT_EQ(request.filters, QStringList({"Velunto-Dokument (*.vlt)", "ZYN-Dokument (*.zyn)",
+                                            "Alle Dateien (*.*)"}));
+    EXPECT_EQ(request.defaultSuffix, QStringLiteral("vlt"));
+    EXPECT_EQ(request.directory, folders.program); // no document open: the topic folder
+
+    EXPECT_EQ(w.document().header.Titel, QStringLiteral("Brüche"));
+    EXPECT_EQ(w.document().objectCount(), 1);
+    EXPECT_EQ(w.currentTopicFolder(), topics + u'/');
+    EXPECT_TRUE(w.windowTitle().endsWith(QStringLiteral(" - bruch.vlt")));
+    EXPECT_EQ(w.titleLine()->text(), QStringLiteral(" Brüche"));
+    EXPECT_FALSE(w.startPanel()->isVisibleTo(&w));
+    EXPECT_TRUE(prompter.shown.empty());
+}
+
+TEST_F(DocumentFixture, ChangesAreNotLostWhenTheDocumentIsReplaced)
+{
+    const QString first = writeDocument(QStringLiteral("a.vlt"), QStringLiteral("A"));
+    const QString second = writeDocument(QStringLiteral("b.vlt"), QStringLiteral("B"));
+    MainWindow& w = start(first);
+    w.document().header.Autor = QStringLiteral("geändert");
+    w.document().setModified();
+
+    // Cancel keeps the changed document; no file dialog is shown.
+    prompter.answers = {Answer::Cancel};
+    w.openDocument();
+    EXPECT_EQ(prompter.texts().constLast(),
+              QStringLiteral("Änderungen im aktuellen Dokument unter \"") + first +
+                  QStringLiteral("\" speichern?"));
+    EXPECT_TRUE(prompter.fileRequests.empty());
+    EXPECT_EQ(w.document().header.Autor, QStringLiteral("geändert"));
+
+    // Yes saves to the document's file before the other one is opened.
+    prompter.answers = {Answer::Yes};
+    prompter.files = {second};
+    w.openDocument();
+    EXPECT_EQ(w.document().header.Titel, QStringLiteral("B"));
+    Document reread;
+    ASSERT_TRUE(loadDocument(reread, first).ok);
+    EXPECT_EQ(reread.header.Autor, QStringLiteral("geändert"));
+}
+
+TEST_F(DocumentFixture, AnUnsavedDocumentIsKeptWhenItsSaveIsCancelled)
+{
+    MainWindow& w = start();
+    w.newFreeDocument();
+    w.document().header.Titel = QStringLiteral("Neu");
+    w.document().setModified();
+
+    prompter.answers = {Answer::Yes}; // save, then cancel the save dialog
+    w.closeDocument();
+    EXPECT_EQ(prompter.texts().constLast(), QStringLiteral("Aktuelles Dokument speichern?"));
+    EXPECT_EQ(prompter.fileRequests.back().title, QStringLiteral("Dokument speichern unter"));
+    EXPECT_EQ(w.document().header.Titel, QStringLiteral("Neu"));
+    EXPECT_TRUE(w.document().isModified());
+
+    // Closing the program is stopped the same way, and nothing is written.
+    prompter.answers = {Answer::Yes};
+    EXPECT_FALSE(w.close());
+    EXPECT_FALSE(QFile::exists(settingsPath()));
+
+    const QString target = topics + QStringLiteral("/neu.vlt");
+    prompter.answers = {Answer::Yes};
+    prompter.files = {target};
+    EXPECT_TRUE(w.close());
+    Document reread;
+    ASSERT_TRUE(loadDocument(reread, target).ok);
+    EXPECT_EQ(reread.header.Titel, QStringLiteral("Neu"));
+    EXPECT_TRUE(QFile::exists(settingsPath()));
+}
+
+TEST_F(DocumentFixture, NoDiscardsTheChangesAndCloseShowsTheStartPage)
+{
+    const QString path = writeDocument(QStringLiteral("a.vlt"), QStringLiteral("A"));
+    MainWindow& w = start(path);
+    EXPECT_EQ(w.startFile(), path);
+    EXPECT_EQ(w.topicRoot(), topics + u'/');
+    w.document().setModified();
+    prompter.answers = {Answer::No};
+    w.closeDocument();
+    EXPECT_TRUE(w.document().header.FileName.isEmpty());
+    EXPECT_FALSE(w.document().isModified());
+    EXPECT_TRUE(w.startPanel()->isVisibleTo(&w));
+    EXPECT_EQ(w.titleLine()->text(), QStringLiteral(" (ohne Titel)"));
+    Document reread;
+    ASSERT_TRUE(loadDocument(reread, path).ok);
+    EXPECT_FALSE(reread.isModified());
+}
+
+TEST_F(DocumentFixture, SaveAsWritesAVltFileAndAFailedSaveKeepsTheDocumentModified)
+{
+    MainWindow& w = start();
+    w.newFreeDocument();
+    w.document().header.Titel = QStringLiteral("Tafel");
+    w.document().setModified();
+
+    prompter.files = {dir.filePath(QStringLiteral("fehlt/ordner/x.vlt"))};
+    EXPECT_FALSE(w.saveDocument());
+    EXPECT_TRUE(w.document().isModified());
+    EXPECT_TRUE(prompter.texts().constLast().startsWith(QStringLiteral("Die Datei \"")));
+
+    const QString target = topics + QStringLiteral("/tafel.vlt");
+    prompter.files = {target};
+    EXPECT_TRUE(w.saveDocumentAs());
+    EXPECT_EQ(prompter.fileRequests.back().filters, QStringList{"Velunto-Dokument (*.vlt)"});
+    EXPECT_EQ(prompter.fileRequests.back().defaultSuffix, QStringLiteral("vlt"));
+    EXPECT_EQ(w.document().header.FileName, target);
+    EXPECT_FALSE(w.document().isModified());
+    EXPECT_TRUE(w.windowTitle().endsWith(QStringLiteral(" - tafel.vlt")));
+
+    // Save now writes to the document's own file without asking.
+    w.document().header.Autor = QStringLiteral("Frau Berg");
+    w.document().setModified();
+    const size_t requests = prompter.fileRequests.size();
+    EXPECT_TRUE(w.saveDocument());
+    EXPECT_EQ(prompter.fileRequests.size(), requests);
+}
+
+TEST_F(DocumentFixture, AFileThatIsNoDocumentLeavesTheStartPage)
+{
+    const QString bad = topics + QStringLiteral("/kaputt.vlt");
+    QFile f(bad);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write("XXXX-1.00 kein Dokument");
+    f.close();
+    MainWindow& w = start();
+    prompter.files = {bad};
+    w.openDocument();
+    EXPECT_FALSE(prompter.shown.empty());
+    EXPECT_TRUE(w.document().header.FileName.isEmpty());
+    EXPECT_TRUE(w.startPanel()->isVisibleTo(&w));
+
+    // A missing file keeps the open document.
+    const QString path = writeDocument(QStringLiteral("gut.vlt"), QStringLiteral("Gut"));
+    prompter.files = {path, topics + QStringLiteral("/fehlt.vlt")};
+    w.openDocument();
+    w.openDocument();
+    EXPECT_EQ(w.document().header.Titel, QStringLiteral("Gut"));
+    EXPECT_TRUE(prompter.texts().constLast().contains(QStringLiteral("existiert nicht")));
+}
+
+TEST_F(DocumentFixture, BaseImageCommands)
+{
+    MainWindow& w = start();
+    w.newFreeDocument();
+    w.document().header.HtgdCol = 0x00FF00;
+
+    QGuiApplication::clipboard()->clear();
+    w.baseImageFromClipboard();
+    EXPECT_EQ(prompter.texts().constLast(),
+              QStringLiteral("Die Zwischenablage enthält keine Bitmap-Grafik."));
+    EXPECT_FALSE(w.document().isModified());
+
+    QImage red(40, 30, QImage::Format_RGB32);
+    red.fill(Qt::red);
+    QGuiApplication::clipboard()->setImage(red);
+    w.baseImageFromClipboard();
+    EXPECT_EQ(w.document().baseImage.size(), QSize(40, 30));
+    EXPECT_TRUE(w.document().isModified());
+
+    prompter.answers = {Answer::No};
+    w.deleteBaseImage();
+    EXPECT_EQ(prompter.texts().constLast(), QStringLiteral("Basisbild wirklich löschen?"));
+    EXPECT_EQ(w.document().baseImage.size(), QSize(40, 30));
+    prompter.answers = {Answer::Yes};
+    w.deleteBaseImage();
+    EXPECT_EQ(w.document().baseImage.pixel(0, 0), qRgb(0, 255, 0)); // filled with HtgdCol
+
+    // A protected picture leaves only with the password.
+    w.document().header.BilderPasswort = QStringLiteral("pw");
+    QGuiApplication::clipboard()->clear();
+    const auto clipboardHasImage = [] {
+        const QMimeData* data = QGuiApplication::clipboard()->mimeData();
+        return data != nullptr && data->hasImage();
+    };
+    w.baseImageToClipboard(); // cancelled
+    EXPECT_FALSE(clipboardHasImage());
+    prompter.entries = {QStringLiteral("pw")};
+    w.baseImageToClipboard();
+    EXPECT_TRUE(clipboardHasImage());
+
+    prompter.files = {dir.filePath(QStringLiteral("bild.gif"))};
+    w.baseImageFromFile();
+    EXPECT_EQ(prompter.texts().constLast(),
+              QStringLiteral("Öffnen fehlgeschlagen wegen ungültiger Dateinamenserweiterung."));
+}
+
+TEST(DocumentProperties, TakingThemMarksTheDocumentAndLocksChangedPictures)
+{
+    Document doc;
+    doc.header.BilderPasswort = QStringLiteral("alt");
+    ASSERT_TRUE(doc.unlockPictures(QStringLiteral("alt")));
+
+    DocumentProperties p = DocumentProperties::of(doc.header);
+    EXPECT_EQ(p.logoPercent, 20.0);
+    PropertiesChange change = applyProperties(doc, p);
+    EXPECT_FALSE(change.numberStyleChanged || change.numberingOrderChanged);
+    EXPECT_TRUE(doc.isModified());
+    EXPECT_TRUE(doc.picturesUnlocked());
+
+    p.NumArt = 1;
+    p.GeordnetArt = 1;
+    p.BilderPasswort = QStringLiteral("neu");
+    p.logoPercent = 35.5;
+    p.Bemerkung = QStringLiteral("Zeile 1\r\nZeile 2");
+    change = applyProperties(doc, p);
+    EXPECT_TRUE(change.numberStyleChanged && change.numberingOrderChanged);
+    EXPECT_FALSE(doc.picturesUnlocked());
+    EXPECT_DOUBLE_EQ(doc.header.LogoGroesse, 0.355);
+    EXPECT_EQ(doc.header.Bemerkung, QStringLiteral("Zeile 1\r\nZeile 2"));
+}
+
+TEST(DocumentProperties, DialogChangesThePasswordOnlyAfterTheOldOne)
+{
+    Document doc;
+    doc.header.BilderPasswort = QStringLiteral("alt");
+    doc.header.Titel = QStringLiteral("Bruch");
+    doc.header.Bemerkung = QStringLiteral("a\r\nb");
+    doc.header.Zielpunktgroesse = 0;
+    ScriptedPrompter prompter;
+    DocumentPropertiesDialog dialog(doc, prompter);
+    EXPECT_EQ(dialog.passwordState()->text(), QStringLiteral("Passwort gesetzt"));
+    EXPECT_EQ(dialog.targetSizeBox()->currentText(), QStringLiteral("unsichtbar"));
+    EXPECT_EQ(dialog.properties().Bemerkung, QStringLiteral("a\r\nb"));
+
+    prompter.entries = {QStringLiteral("falsch")};
+    dialog.changePassword();
+    EXPECT_EQ(prompter.texts(), QStringList{"Das Passwort ist falsch."});
+    EXPECT_EQ(dialog.properties().BilderPasswort, QStringLiteral("alt"));
+
+    prompter.entries = {QStringLiteral("alt"), QString()};
+    dialog.changePassword();
+    EXPECT_EQ(prompter.passwordTexts.back(),
+              QStringLiteral("Bitte geben Sie das (neue) Passwort ein, mit dem im Dokument "
+                             "eingebundene Bilder geschützt werden sollen."));
+    EXPECT_TRUE(prompter.texts().constLast().startsWith(
+        QStringLiteral("Das Passwort wurde erfolgreich gesetzt.")));
+    EXPECT_TRUE(dialog.properties().BilderPasswort.isEmpty());
+    EXPECT_EQ(dialog.passwordState()->text(), QStringLiteral("Passwort nicht gesetzt"));
+
+    // Without a password only the new one is asked for.
+    const size_t asked = prompter.passwordTexts.size();
+    prompter.entries = {QStringLiteral("neu")};
+    dialog.changePassword();
+    EXPECT_EQ(prompter.passwordTexts.size(), asked + 1);
+    EXPECT_EQ(dialog.properties().BilderPasswort, QStringLiteral("neu"));
+
+    dialog.appendTypeToTitle();
+    EXPECT_EQ(dialog.titleEdit()->text(),
+              QStringLiteral("Bruch - Freie Text-Bild-/Bild-Text-Zuordnung"));
+}
