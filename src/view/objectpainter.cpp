@@ -5,9 +5,9 @@
 #include "document/fitcardtext.h"
 #include "document/kinds.h"
 #include "view/cardplacement.h"
+#include "view/drawcache.h"
 #include "view/kindsets.h"
 #include "view/numbering.h"
-#include "view/picturecache.h"
 #include "view/viewstate.h"
 
 #include <QPainter>
@@ -47,6 +47,29 @@ struct TextCardLayout
     QMargins padding;
 };
 
+// The character height that fits and the size of the text itself, measured
+// once per text, font and room.
+DrawCache::TextFit measureText(DrawContext& ctx, const TextFont& font, const QString& text,
+                               QSize room, int alignment)
+{
+    DrawKey key;
+    if (ctx.cache) {
+        key << QStringLiteral("fit") << text << font.family << font.pixelSize << font.style << room
+            << alignment;
+        if (const auto fit = ctx.cache->textFit(key))
+            return *fit;
+    }
+    const CardTextResult r = fitCardText(*ctx.canvas, font, text, QRect(QPoint(0, 0), room),
+                                         alignment, CardVertical::Top, room.height(), false);
+    TextFont fitted = font;
+    fitted.pixelSize = r.fontSize;
+    ctx.canvas->setFont(fitted);
+    const DrawCache::TextFit fit{r.rect.size(), r.fontSize};
+    if (ctx.cache)
+        ctx.cache->storeTextFit(key, fit);
+    return fit;
+}
+
 TextCardLayout layoutTextCard(DrawContext& ctx, const ObjDataTyp& o)
 {
     TextCardLayout layout;
@@ -62,11 +85,10 @@ TextCardLayout layoutTextCard(DrawContext& ctx, const ObjDataTyp& o)
     if (o.KBreite > 0.0 && o.KHoehe > 0.0) {
         layout.card = QSize(std::max(1, rnd(o.KBreite * ctx.page.width())),
                             std::max(1, rnd(o.KHoehe * ctx.page.height())));
-        const QRect inner(0, 0, std::max(1, layout.card.width() - padW),
+        const QSize inner(std::max(1, layout.card.width() - padW),
                           std::max(1, layout.card.height() - padH));
-        const CardTextResult r = fitCardText(*ctx.canvas, layout.font, o.Text, inner, o.TAusr,
-                                             CardVertical::Top, inner.height(), false);
-        layout.font.pixelSize = r.fontSize;
+        layout.font.pixelSize =
+            measureText(ctx, layout.font, o.Text, inner, o.TAusr).characterHeight;
         return layout;
     }
 
@@ -74,15 +96,43 @@ TextCardLayout layoutTextCard(DrawContext& ctx, const ObjDataTyp& o)
         std::max(ch, std::clamp(roomBeside(ctx, o) - padW, rnd(ctx.page.width() * kMinWrapShare),
                                 rnd(ctx.page.width() * kWrapShare)));
     const int maxHeight = std::max(ch, ctx.page.height());
-    const CardTextResult r =
-        fitCardText(*ctx.canvas, layout.font, o.Text, QRect(0, 0, wrap, maxHeight), 0,
-                    CardVertical::Top, maxHeight, false);
-    layout.font.pixelSize = r.fontSize;
-    ctx.canvas->setFont(layout.font);
-    const int w = std::max(r.rect.width(), std::max(1, ch / 2));
-    const int h = std::max(r.rect.height(), ctx.canvas->textHeight());
+    const DrawCache::TextFit fit = measureText(ctx, layout.font, o.Text, {wrap, maxHeight}, 0);
+    layout.font.pixelSize = fit.characterHeight;
+    // An empty text still makes a card one line high.
+    TextFont lineFont;
+    lineFont.family = layout.font.family;
+    lineFont.pixelSize = fit.characterHeight;
+    const int w = std::max(fit.size.width(), std::max(1, ch / 2));
+    int h = fit.size.height();
+    if (h <= 0) {
+        ctx.canvas->setFont(lineFont);
+        h = ctx.canvas->textHeight();
+    }
     layout.card = QSize(w + padW, h + padH);
     return layout;
+}
+
+// Paints with paint onto the painter, or, with a cache, into a sprite that
+// is made once and then blitted. paint gets a context whose painter and
+// canvas draw at rect.
+void drawCached(DrawContext& ctx, const DrawKey& key, const QRect& rect,
+                const std::function<void(DrawContext&, const QRect&)>& paint)
+{
+    if (rect.isEmpty())
+        return;
+    if (!ctx.cache) {
+        paint(ctx, rect);
+        return;
+    }
+    const QImage& sprite = ctx.cache->sprite(key, rect.size(), [&](QPainter& p) {
+        PainterCanvas canvas(&p);
+        DrawContext inner = ctx;
+        inner.painter = &p;
+        inner.canvas = &canvas;
+        inner.cache = nullptr;
+        paint(inner, QRect(QPoint(0, 0), rect.size()));
+    });
+    ctx.painter->drawImage(rect.topLeft(), sprite);
 }
 
 bool isCovered(const ObjDataTyp& o)
@@ -372,7 +422,23 @@ int fittingCharacterHeight(TextCanvas& canvas, TextFont font, int start, int hei
     return size;
 }
 
-void drawCoveredBox(DrawContext& ctx, const ObjDataTyp& o, const QRect& box, int questionMarkShrink)
+namespace {
+
+// The number circle's diameter: rnd(30 x W / 870), in an exercise scaled by
+// Zielpunktgroesse (0: no circle), never larger than the box or below 1.
+int numberCircleDiameter(const DrawContext& ctx, const QRect& box)
+{
+    int d = std::max(1, ctx.scaled(30));
+    if (ctx.exerciseRunning()) {
+        const int percent = ctx.document->header.Zielpunktgroesse;
+        if (percent <= 0)
+            return 0;
+        d = rnd(d * percent / 100.0);
+    }
+    return std::max(1, std::min({d, box.width(), box.height()}));
+}
+
+void paintCoveredBox(DrawContext& ctx, int nummer, const QRect& box, int questionMarkShrink)
 {
     QPainter& p = *ctx.painter;
     p.fillRect(box, toQColor(kCoveredFill));
@@ -386,21 +452,30 @@ void drawCoveredBox(DrawContext& ctx, const ObjDataTyp& o, const QRect& box, int
     ctx.canvas->setFont(font);
     drawCentredText(*ctx.canvas, centreOf(box), QStringLiteral("?"));
 
+    if (nummer >= 1)
+        drawNumberCircle(ctx, box, nummer);
+}
+
+} // namespace
+
+void drawCoveredBox(DrawContext& ctx, const ObjDataTyp& o, const QRect& box, int questionMarkShrink)
+{
+    DrawKey key;
+    key << QStringLiteral("covered") << ctx.page.width() << questionMarkShrink;
     if (o.Nummer >= 1)
-        drawNumberCircle(ctx, box, o.Nummer);
+        key << numberLabel(o.Nummer, ctx.document->header.NumArt) << numberCircleDiameter(ctx, box);
+    const int nummer = o.Nummer;
+    drawCached(ctx, key, box, [&](DrawContext& c, const QRect& r) {
+        paintCoveredBox(c, nummer, r, questionMarkShrink);
+    });
 }
 
 void drawNumberCircle(DrawContext& ctx, const QRect& box, int nummer)
 {
+    const int d = numberCircleDiameter(ctx, box);
+    if (d <= 0)
+        return;
     const int nominal = std::max(1, ctx.scaled(30));
-    int d = nominal;
-    if (ctx.exerciseRunning()) {
-        const int percent = ctx.document->header.Zielpunktgroesse;
-        if (percent <= 0)
-            return;
-        d = rnd(nominal * percent / 100.0);
-    }
-    d = std::max(1, std::min({d, box.width(), box.height()}));
     const QPoint c = centreOf(box);
     const QRect circle(c.x() - d / 2, c.y() - d / 2, d, d);
 
@@ -445,11 +520,17 @@ QRect drawTextCard(DrawContext& ctx, int index)
     if (ctx.renderMode == RenderMode::View && isCovered(o)) {
         drawCoveredBox(ctx, o, g.card, questionMarkShrink(ctx, o));
     } else {
-        fillCard(*ctx.painter, g.card, o.HFarbe, o.HDeck);
-        drawFrame(*ctx.painter, g.card, toQColor(o.LinieFarbe));
-        const QRect inner = g.card.marginsRemoved(layout.padding);
-        fitCardText(*ctx.canvas, layout.font, o.Text, inner, o.TAusr, CardVertical::Centre,
-                    inner.height(), true);
+        DrawKey key;
+        key << QStringLiteral("text") << o.Text << layout.font.family << layout.font.pixelSize
+            << layout.font.style << o.Farbe << o.HFarbe << o.HDeck << o.LinieFarbe << o.TAusr
+            << layout.padding.left() << layout.padding.top();
+        drawCached(ctx, key, g.card, [&](DrawContext& c, const QRect& card) {
+            fillCard(*c.painter, card, o.HFarbe, o.HDeck);
+            drawFrame(*c.painter, card, toQColor(o.LinieFarbe));
+            const QRect inner = card.marginsRemoved(layout.padding);
+            fitCardText(*c.canvas, layout.font, o.Text, inner, o.TAusr, CardVertical::Centre,
+                        inner.height(), true);
+        });
     }
     rememberCard(ctx, o, g.card);
     return painted;
@@ -468,8 +549,8 @@ QRect drawPictureCard(DrawContext& ctx, int index)
         const QImage& picture = pictureOf(o);
         p.save();
         p.setOpacity(std::clamp(o.BildDeck, 0, 100) / 100.0);
-        if (ctx.pictures) {
-            p.drawImage(g.card.topLeft(), ctx.pictures->scaled(picture, g.card.size()));
+        if (ctx.cache) {
+            p.drawImage(g.card.topLeft(), ctx.cache->scaled(picture, g.card.size()));
         } else {
             p.setRenderHint(QPainter::SmoothPixmapTransform, true);
             p.drawImage(g.card, picture);
@@ -490,28 +571,33 @@ QRect drawPoint(DrawContext& ctx, int index)
 
     const bool inactive = ctx.exerciseRunning() && o.PunktInUebung == 0;
     const ColorRef fill = inactive ? kInactivePoint : o.HFarbe;
-    const int opacity = inactive ? 100 : o.HDeck;
-    QPainter& p = *ctx.painter;
-    p.save();
-    p.setRenderHint(QPainter::Antialiasing, true);
-    const QRectF ellipse = QRectF(g.card).adjusted(0.5, 0.5, -0.5, -0.5);
-    p.setPen(Qt::NoPen);
-    p.setBrush(toQColor(fill, rnd(std::clamp(opacity, 0, 100) * 2.55)));
-    p.drawEllipse(ellipse);
-    p.setPen(QPen(darkened(fill), 1));
-    p.setBrush(Qt::NoBrush);
-    p.drawEllipse(ellipse);
-    p.restore();
+    const int opacity = inactive ? 100 : std::clamp(o.HDeck, 0, 100);
+    DrawKey key;
+    key << QStringLiteral("point") << o.PktCap << o.PktCap2 << layout.font.pixelSize
+        << layout.font.colour << fill << opacity;
+    drawCached(ctx, key, g.card, [&](DrawContext& c, const QRect& card) {
+        QPainter& p = *c.painter;
+        p.save();
+        p.setRenderHint(QPainter::Antialiasing, true);
+        const QRectF ellipse = QRectF(card).adjusted(0.5, 0.5, -0.5, -0.5);
+        p.setPen(Qt::NoPen);
+        p.setBrush(toQColor(fill, rnd(opacity * 2.55)));
+        p.drawEllipse(ellipse);
+        p.setPen(QPen(darkened(fill), 1));
+        p.setBrush(Qt::NoBrush);
+        p.drawEllipse(ellipse);
+        p.restore();
 
-    ctx.canvas->setFont(layout.font);
-    const QPoint c = centreOf(g.card);
-    if (layout.twoLines) {
-        const int shift = rnd(0.475 * ctx.canvas->textHeight());
-        drawCentredText(*ctx.canvas, c - QPoint(0, shift), o.PktCap);
-        drawCentredText(*ctx.canvas, c + QPoint(0, shift), o.PktCap2);
-    } else {
-        drawCentredText(*ctx.canvas, c, o.PktCap);
-    }
+        c.canvas->setFont(layout.font);
+        const QPoint centre = centreOf(card);
+        if (layout.twoLines) {
+            const int shift = rnd(0.475 * c.canvas->textHeight());
+            drawCentredText(*c.canvas, centre - QPoint(0, shift), o.PktCap);
+            drawCentredText(*c.canvas, centre + QPoint(0, shift), o.PktCap2);
+        } else {
+            drawCentredText(*c.canvas, centre, o.PktCap);
+        }
+    });
     rememberCard(ctx, o, g.card);
     return painted;
 }

@@ -15,7 +15,7 @@ class QPainter;
 namespace velunto {
 
 class Document;
-class PictureCache;
+class DrawCache;
 class ViewState;
 
 // What DrawObject draws for: 0 the learning view and the exercises; the
@@ -34,8 +34,11 @@ struct DrawContext
     const ViewState* view = nullptr;
     QSize page; // PageWidth x PageHeight
     int renderMode = RenderMode::View;
-    PictureCache* pictures = nullptr; // may be null: pictures are then scaled while drawn
-    int worksheetBoxPercent = 100;    // "Kästchengröße" of render modes 1 and 3
+    // Pictures, sprites and measured texts kept between composes; null on
+    // devices that are drawn once (printers, worksheets): everything is then
+    // drawn straight onto the painter.
+    DrawCache* cache = nullptr;
+    int worksheetBoxPercent = 100; // "Kästchengröße" of render modes 1 and 3
 
     QPoint toPicture(double fx, double fy) const;
     // A length given for a page 870 units wide, scaled to this page.

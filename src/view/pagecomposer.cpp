@@ -76,7 +76,7 @@ DrawContext PageComposer::context(QPainter& painter, TextCanvas& canvas)
     ctx.document = &m_document;
     ctx.view = &m_view;
     ctx.page = m_view.pictureSize();
-    ctx.pictures = &m_pictures;
+    ctx.cache = &m_cache;
     return ctx;
 }
 
@@ -134,19 +134,23 @@ void PageComposer::composeGround()
         const int opacity = std::clamp(m_document.header.BasisbildDeck, 0, 100);
         const CanvasKey key{m_document.baseImage.cacheKey(), size, m_extent.margins,
                             m_document.header.HtgdCol, opacity};
-        if (!(key == m_canvasKey) || m_canvas.size() != size) {
-            m_canvas = QImage(size, kFormat);
-            m_canvas.fill(toQColor(m_document.header.HtgdCol));
-            const QRect target(topLeft,
-                               QSize(bottomRight.x() - topLeft.x(), bottomRight.y() - topLeft.y()));
-            if (!target.isEmpty() && opacity > 0) {
-                QPainter p(&m_canvas);
-                p.setOpacity(rnd(opacity / 100.0 * 255.0) / 255.0);
-                p.drawImage(target.topLeft(), scaledBaseImage(target.size()));
+        // The last two canvases are kept: zooming to 200 % and back finds both.
+        if (!(m_canvases[0].key == key)) {
+            std::swap(m_canvases[0], m_canvases[1]);
+            if (!(m_canvases[0].key == key)) {
+                QImage canvas(size, kFormat);
+                canvas.fill(toQColor(m_document.header.HtgdCol));
+                const QRect target(
+                    topLeft, QSize(bottomRight.x() - topLeft.x(), bottomRight.y() - topLeft.y()));
+                if (!target.isEmpty() && opacity > 0) {
+                    QPainter p(&canvas);
+                    p.setOpacity(rnd(opacity / 100.0 * 255.0) / 255.0);
+                    p.drawImage(target.topLeft(), scaledBaseImage(target.size()));
+                }
+                m_canvases[0] = {key, std::move(canvas)};
             }
-            m_canvasKey = key;
         }
-        m_ground = m_canvas;
+        m_ground = m_canvases[0].picture;
     } else {
         m_ground = QImage(size, kFormat);
         m_ground.fill(Qt::white);
@@ -231,7 +235,7 @@ void PageComposer::refreshObjects()
         composeGround();
     const Pass pass = drawingOrder();
     m_painted.assign(m_document.objects.size(), QRect());
-    m_pictures.beginPass();
+    m_cache.beginPass();
 
     m_background = m_ground;
     paintObjects(m_background, pass, 0, QRect(), true);
@@ -252,7 +256,7 @@ void PageComposer::refreshObjects()
         m_page = m_background;
         paintObjects(m_page, pass, firstOther, QRect(), false);
     }
-    m_pictures.endPass();
+    m_cache.endPass();
 }
 
 QRect PageComposer::redrawArea(const QRect& area)

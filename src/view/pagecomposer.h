@@ -1,12 +1,13 @@
 #pragma once
 
+#include "view/drawcache.h"
 #include "view/objectpainter.h"
 #include "view/pagegeometry.h"
-#include "view/picturecache.h"
 
 #include <QImage>
 #include <QRect>
 
+#include <array>
 #include <functional>
 #include <vector>
 
@@ -68,7 +69,7 @@ class PageComposer
     // What object index painted at the last compose, in page-picture pixels.
     QRect paintedRect(int index) const;
 
-    int cachedPictureCount() const { return m_pictures.size(); }
+    int cachedDrawingCount() const { return m_cache.size(); }
 
   private:
     struct Pass
@@ -90,11 +91,11 @@ class PageComposer
     Document& m_document;
     ViewState& m_view;
     ObjectPainter m_painter;
-    PictureCache m_pictures;
+    DrawCache m_cache;
     std::vector<StageHook> m_hooks;
     PageExtent m_extent;
 
-    QImage m_canvas; // the BaseImage on HtgdCol, kept while its inputs stay
+    // The BaseImage on HtgdCol at a size, kept while its inputs stay.
     struct CanvasKey
     {
         qint64 base = 0;
@@ -103,7 +104,13 @@ class PageComposer
         ColorRef colour = -1;
         int opacity = -1;
         bool operator==(const CanvasKey&) const = default;
-    } m_canvasKey;
+    };
+    struct Canvas
+    {
+        CanvasKey key;
+        QImage picture;
+    };
+    std::array<Canvas, 2> m_canvases;
     QImage m_reducedBase; // the BaseImage scaled down to at most ~2000 pixels
     qint64 m_reducedKey = 0;
     double m_reducedLimit = 0.0;

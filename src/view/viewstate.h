@@ -3,6 +3,7 @@
 #include "document/records.h"
 #include "shell/appmode.h"
 
+#include <QColor>
 #include <QPoint>
 #include <QPointF>
 #include <QRect>
@@ -35,6 +36,9 @@ enum : int { QuestionMarks = 0, Ordered = 1, Random = 2 };
 }
 
 enum class ScrollDirection { Left, Right, Up, Down };
+
+// The colour around the page where the window is larger than the page picture.
+inline const QColor kViewSurround{0x5A, 0x5A, 0x5A};
 
 // One entry of the order list that numbering builds; the exercise run uses
 // the list as its query positions.

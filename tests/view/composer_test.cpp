@@ -10,6 +10,8 @@
 
 #include <QPainter>
 
+#include <functional>
+
 using namespace velunto;
 
 namespace {
@@ -303,4 +305,61 @@ TEST(Composer, ContentTypesPaintThroughStagesAndKindPainters)
     EXPECT_EQ(drawn, generated);
     EXPECT_EQ(p.pixel({12, 12}), qRgb(255, 0, 0));
     EXPECT_EQ(p.composer.paintedRect(generated), QRect(10, 10, 5, 5));
+}
+
+TEST(Composer, RedrawShowsEveryChangeOfACard)
+{
+    // Finished cards are kept between composes; every field they are drawn
+    // from must show when it changes.
+    using Change = std::function<void(Document&)>;
+    const std::vector<std::pair<const char*, Change>> changes = {
+        {"Text", [](Document& d) { d.objects[0].Text = QStringLiteral("Neuer Text"); }},
+        {"Farbe", [](Document& d) { d.objects[0].Farbe = 0x0000FF; }},
+        {"HFarbe", [](Document& d) { d.objects[0].HFarbe = 0x00FF00; }},
+        {"HDeck", [](Document& d) { d.objects[0].HDeck = 30; }},
+        {"LinieFarbe", [](Document& d) { d.objects[0].LinieFarbe = 0xFF00FF; }},
+        {"Stil", [](Document& d) { d.objects[0].Stil = StyleBit::Bold; }},
+        {"TAusr", [](Document& d) { d.objects[0].TAusr = 2; }},
+        {"font", [](Document& d) { d.setFontName(QStringLiteral("DejaVu Serif")); }},
+        {"Nummer", [](Document& d) { d.objects[1].Nummer = 7; }},
+        {"NumArt", [](Document& d) { d.header.NumArt = 1; }},
+        {"PktCap", [](Document& d) { d.objects[2].PktCap = QStringLiteral("Link"); }},
+        {"PktCap2", [](Document& d) { d.objects[2].PktCap2 = QStringLiteral("zwei"); }},
+        {"point colour", [](Document& d) { d.objects[2].HFarbe = 0x00FF00; }},
+        {"point text colour", [](Document& d) { d.objects[2].Farbe = 0x0000FF; }},
+        {"Bild", [](Document& d) { d.objects[3].Bild.fill(Qt::green); }},
+        {"BildDeck", [](Document& d) { d.objects[3].BildDeck = 40; }},
+    };
+    for (const auto& [name, change] : changes) {
+        SCOPED_TRACE(name);
+        Page p;
+        const int text = p.label(ObjectKind::FixedLabel, 0.3, 0.3, QStringLiteral("Zellkern"));
+        p.doc.objects[text].HDeck = 100;
+        p.doc.objects[text].TAusr = 1;
+        p.doc.objects[text].Text = QStringLiteral("Zellkern\r\nmit Kernkörperchen");
+        const int query = p.label(ObjectKind::QueryLabel, 0.6, 0.3, QStringLiteral("Zelle"));
+        p.doc.objects[query].Abdeckung = -1;
+        p.doc.objects[query].Nummer = 2;
+        const int point = p.label(ObjectKind::InfoPoint, 0.3, 0.7);
+        p.doc.objects[point].PktCap = QStringLiteral("Info");
+        p.doc.objects[point].HFarbe = 0xFD5F00;
+        p.doc.objects[point].HDeck = 100;
+        p.doc.objects[point].Farbe = 0xFFFFFF;
+        const int picture = p.label(ObjectKind::FixedImage, 0.7, 0.7);
+        p.doc.objects[picture].Bild = QImage(40, 30, QImage::Format_ARGB32);
+        p.doc.objects[picture].Bild.fill(Qt::red);
+        p.doc.objects[picture].Fsize = 20;
+        p.composer.redraw();
+        const QImage before = p.composer.page();
+
+        change(p.doc);
+        p.composer.redraw();
+        EXPECT_NE(p.composer.page(), before);
+        Page fresh;
+        fresh.doc.objects = p.doc.objects;
+        fresh.doc.header = p.doc.header;
+        fresh.doc.setFontName(p.doc.fontName());
+        fresh.composer.redraw();
+        EXPECT_EQ(p.composer.page(), fresh.composer.page());
+    }
 }

@@ -6,6 +6,7 @@
 #include "view/hittest.h"
 #include "view/kindsets.h"
 #include "view/numbering.h"
+#include "view/pagegeometry.h"
 #include "view/ui/coversheet.h"
 #include "view/ui/infobox.h"
 
@@ -19,9 +20,6 @@
 namespace velunto {
 
 namespace {
-
-// Around the page, where the window is larger than the picture.
-const QColor kSurround(0x5A, 0x5A, 0x5A);
 
 constexpr int kNavPrevious = 12;
 constexpr int kNavNext = 13;
@@ -68,6 +66,19 @@ void LearningView::removePointerHandler(PagePointerHandler* handler)
 // --- composing and showing -----------------------------------------------------------
 
 void LearningView::documentLoaded()
+{
+    derivePageGeometry(m_document.header, usableBaseSize(m_document.baseImage));
+    showNewPage();
+}
+
+void LearningView::newDocumentShown()
+{
+    m_document.header.RandErw =
+        marginsForGeometry(m_document.header, usableBaseSize(m_document.baseImage));
+    showNewPage();
+}
+
+void LearningView::showNewPage()
 {
     if (m_state.setZoomIndex(0))
         Q_EMIT zoomChanged(0);
@@ -163,7 +174,7 @@ void LearningView::paintEvent(QPaintEvent* event)
     const QRect shown = shownRect();
     const QRegion surround = QRegion(event->rect()) - QRegion(shown);
     for (const QRect& r : surround)
-        p.fillRect(r, kSurround);
+        p.fillRect(r, kViewSurround);
     // A plain blit: every scaling happened when the page was composed.
     const QRect area = event->rect() & QRect(shown.topLeft(), m_shown.size());
     if (!area.isEmpty())

@@ -58,9 +58,14 @@ class LearningView : public QWidget
 
     // --- what the main window calls ----------------------------------------------
 
-    // After a document was loaded or made new: zoom 100 %, number with the
-    // current numbering mode, Redraw.
+    // After a document was loaded: its page geometry derived from the
+    // BaseImage and RandErw, zoom 100 %, numbered with the current numbering
+    // mode, Redraw.
     void documentLoaded();
+    // After a new document, a new BaseImage or a board sheet: the page gets
+    // the document's page ratio (new documents take the presets), then as
+    // after loading. The modified flag is left alone.
+    void newDocumentShown();
     // Redraw: composes the whole page again (drawings are discarded).
     void redraw();
     // RefreshObjects: draws every object again on the background.
@@ -138,6 +143,7 @@ class LearningView : public QWidget
     void mouseReleaseEvent(QMouseEvent* event) override;
 
   private:
+    void showNewPage();
     void showVisiblePart();
     // Copies a repainted rectangle of the page picture into the shown part.
     void showChanged(const QRect& changed);

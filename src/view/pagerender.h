@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QImage>
+#include <QSize>
+
+namespace velunto {
+
+class Document;
+
+struct ViewRenderOptions
+{
+    QSize viewport{1280, 800};
+    int zoomIndex = 0; // 0 = 100 %, 2 = 150 %, 4 = 200 %
+    bool uncoverAll = false;
+};
+
+// What the learning view shows of a document just loaded, without a window:
+// the page geometry derived, the query fields numbered in order, the page
+// composed for the viewport at the zoom, and the visible part placed in a
+// picture of the viewport's size as the window shows it. The document's
+// covers and numbers are changed as the window would change them.
+QImage renderLoadedDocument(Document& document, const ViewRenderOptions& options);
+
+} // namespace velunto
