@@ -251,6 +251,48 @@ void MainWindow::buildToolbar()
     m_toolbar->setObjectName(QStringLiteral("werkzeugleiste"));
     m_toolbar->setMovable(false);
     m_toolbar->setToolButtonStyle(Qt::ToolButtonTextOnly);
+
+    // The learning view's numbering and zoom.
+    struct ViewButton
+    {
+        const char* caption;
+        const char* tooltip;
+        std::function<void()> run;
+        std::function<bool()> checked;
+    };
+    const auto numbering = [this](int mode) -> ViewButton {
+        static const char* const captions[] = {"?", "1 2 3", "3 1 2"};
+        static const char* const tooltips[] = {"?", "Abfragefelder geordnet nummerieren",
+                                               "Abfragefelder zufällig nummerieren"};
+        return {captions[mode], tooltips[mode], [this, mode] { m_view->number(mode); },
+                [this, mode] { return m_view->numberingMode() == mode; }};
+    };
+    const auto zoom = [this](int index, const char* caption) -> ViewButton {
+        return {caption, caption, [this, index] { m_view->setZoomIndex(index); },
+                [this, index] { return m_view->state().zoomIndex() == index; }};
+    };
+    const ViewButton buttons[] = {
+        numbering(NumberingMode::QuestionMarks),
+        numbering(NumberingMode::Ordered),
+        numbering(NumberingMode::Random),
+        zoom(0, "100 %"),
+        zoom(2, "150 %"),
+        zoom(4, "200 %"),
+    };
+    for (const ViewButton& b : buttons) {
+        if (&b == &buttons[3])
+            m_toolbar->addSeparator();
+        QAction* action = m_toolbar->addAction(QString::fromUtf8(b.caption));
+        action->setToolTip(QString::fromUtf8(b.tooltip));
+        action->setCheckable(true);
+        connect(action, &QAction::triggered, this, [this, run = b.run] {
+            run();
+            refreshMenuStates();
+        });
+        m_toolbarChecks.emplace_back(action, b.checked);
+    }
+    m_toolbar->addSeparator();
+
     for (int row = 0; row < kLinkRows; ++row) {
         auto* button = new QToolButton;
         button->setContextMenuPolicy(Qt::CustomContextMenu);
@@ -443,6 +485,10 @@ void MainWindow::refreshMenuStates()
         if (command.checked)
             action->setChecked(command.checked(*this));
         action->setEnabled(!command.learningViewOnly || learningView);
+    }
+    for (auto& [action, checked] : m_toolbarChecks) {
+        action->setChecked(checked());
+        action->setEnabled(learningView);
     }
     for (const TopMenu whole : {TopMenu::Topics, TopMenu::LearningView, TopMenu::Author})
         if (QMenu* m = menu(whole))

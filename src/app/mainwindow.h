@@ -9,6 +9,7 @@
 #include <QMainWindow>
 
 #include <array>
+#include <functional>
 #include <map>
 #include <vector>
 
@@ -123,6 +124,7 @@ class MainWindow : public QMainWindow
     QWidget* page() const;
     QLabel* titleLine() const;
     QLabel* startPanel() const;
+    QToolBar* toolbar() const { return m_toolbar; }
     QToolButton* linkButton(int row) const { return m_linkButtons[row]; }
 
     // Window title and title line of the open document.
@@ -175,6 +177,7 @@ class MainWindow : public QMainWindow
     std::array<QToolButton*, 4> m_linkButtons{};
     std::map<TopMenu, QMenu*> m_menus;
     std::vector<std::pair<QAction*, MenuCommand>> m_actions;
+    std::vector<std::pair<QAction*, std::function<bool()>>> m_toolbarChecks;
     std::map<StatusPanel, QWidget*> m_statusPanels;
 };
 

@@ -2,8 +2,10 @@
 
 #include "app/linkfieldsdialog.h"
 #include "shell/settingsstore.h"
+#include "view/ui/learningview.h"
 
 #include <QApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -288,4 +290,37 @@ TEST(LinkFieldsDialog, BrowseAsksWithTheFieldsTitle)
     EXPECT_EQ(prompter.fileRequests[0].title,
               QStringLiteral("Datei für Verknüpfungsfeld V3 auswählen"));
     EXPECT_EQ(dialog.pathEdit(2)->text(), QStringLiteral("/usr/bin/env"));
+}
+
+TEST_F(MainWindowFixture, KeysStepThroughQuestionsAndZoom)
+{
+    MainWindow& w = start();
+    const auto press = [&w](int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+        QKeyEvent event(QEvent::KeyPress, key, modifiers);
+        QApplication::sendEvent(&w, &event);
+    };
+    ViewState& state = w.view().state();
+    w.document().header.AnzFrageNummern = 3;
+
+    press(Qt::Key_End); // not a question document: nothing happens
+    EXPECT_EQ(state.currentQuestion, 1);
+
+    w.document().header.DokTyp = DokTyp::Questions;
+    for (const auto& [key, expected] :
+         std::initializer_list<std::pair<int, int>>{{Qt::Key_Right, 2},
+                                                    {Qt::Key_Right, 3},
+                                                    {Qt::Key_Right, 3},
+                                                    {Qt::Key_Home, 1},
+                                                    {Qt::Key_Left, 1},
+                                                    {Qt::Key_End, 3},
+                                                    {Qt::Key_Left, 2}}) {
+        press(key);
+        EXPECT_EQ(state.currentQuestion, expected) << key;
+    }
+
+    press(Qt::Key_Plus, Qt::ControlModifier | Qt::KeypadModifier);
+    EXPECT_EQ(state.zoomIndex(), 2);
+    EXPECT_TRUE(action(QStringLiteral("Zoom 1&50 %"))->isChecked());
+    press(Qt::Key_Minus, Qt::ControlModifier | Qt::KeypadModifier);
+    EXPECT_EQ(state.zoomIndex(), 0);
 }
