@@ -138,6 +138,46 @@ bool MainWindow::saveDocumentAs()
     return result.ok;
 }
 
+void MainWindow::saveBoardSnapshot()
+{
+    Prompter::FileRequest request;
+    request.title = QStringLiteral("Dokument speichern unter");
+    request.directory =
+        m_document.header.FileName.isEmpty() ? m_currentTopicFolder : documentFolder();
+    request.filters = {kDocumentFilter};
+    request.defaultSuffix = QStringLiteral("vlt");
+    const auto file = m_context.prompter.saveFile(request);
+    if (!file)
+        return;
+
+    // The covered fields are shown for the picture and covered again after.
+    std::vector<int> covered;
+    for (int i = 0; i < m_document.objectCount(); ++i) {
+        if (m_document.objects[i].Abdeckung == -1) {
+            covered.push_back(i);
+            m_document.objects[i].Abdeckung = 0;
+            m_view->redrawObject(i);
+        }
+    }
+    // The snapshot is made on a copy, so that a failed save leaves the open
+    // document as it was.
+    Document snapshot = m_document;
+    snapshot.header.Titel = QFileInfo(*file).completeBaseName();
+    snapshot.baseImage = m_view->shownPicture().copy();
+    snapshot.header.RandErw = RectD{};
+    derivePageGeometry(snapshot.header, usableBaseSize(snapshot.baseImage));
+    const SaveResult result = velunto::saveDocument(snapshot, *file);
+    showMessages(m_context.prompter, result.messages);
+    if (result.ok)
+        m_document = std::move(snapshot);
+    for (const int i : covered) {
+        m_document.objects[i].Abdeckung = -1;
+        m_view->redrawObject(i);
+    }
+    buildTopicMenu();
+    updateTitle();
+}
+
 void MainWindow::closeDocument()
 {
     if (!mayReplaceDocument())

@@ -86,6 +86,9 @@ class MainWindow : public QMainWindow
     bool saveDocument();
     bool saveDocumentAs();
     void closeDocument();
+    // "&Tafelanschrieb als VLT speichern...": the page as shown now, drawings
+    // and covered fields included, becomes the BaseImage of a new document.
+    void saveBoardSnapshot();
     // "Freie Text-&Bild-/Bild-Text-Zuordnung": a new document of type 0.
     void newFreeDocument();
     // Loads path into the Document with the window's part of loading; with

@@ -98,6 +98,8 @@ std::vector<MenuCommand> mainMenuCommands()
     c.push_back(command(T::File, 30, "Speichern &unter...",
                         QKeySequence(Qt::SHIFT | Qt::CTRL | Qt::Key_S),
                         [](M& w) { w.saveDocumentAs(); }));
+    c.push_back(separated(command(T::File, 40, "&Tafelanschrieb als VLT speichern...", {},
+                                  [](M& w) { w.saveBoardSnapshot(); })));
     c.push_back(learningViewOnly(
         separated(command(T::File, 110, "Sch&ließen", QKeySequence(Qt::CTRL | Qt::Key_F4),
                           [](M& w) { w.closeDocument(); }))));

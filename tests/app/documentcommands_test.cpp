@@ -302,3 +302,35 @@ TEST(DocumentProperties, DialogChangesThePasswordOnlyAfterTheOldOne)
     EXPECT_EQ(dialog.titleEdit()->text(),
               QStringLiteral("Bruch - Freie Text-Bild-/Bild-Text-Zuordnung"));
 }
+
+TEST_F(DocumentFixture, BoardSnapshotSavesTheShownPageAndKeepsTheCovers)
+{
+    const QString path = writeDocument(QStringLiteral("tafel.vlt"), QStringLiteral("Tafel"));
+    MainWindow& w = start(path);
+    w.show();
+    QCoreApplication::processEvents();
+    w.document().header.RandErw = RectD{0.1, 0.1, 0.1, 0.1};
+    ASSERT_EQ(w.document().objects[0].Abdeckung, -1);
+    const QSize shown = w.view().shownPicture().size();
+    ASSERT_FALSE(shown.isEmpty());
+
+    // A failed save leaves the open document as it was.
+    prompter.files = {dir.filePath(QStringLiteral("fehlt/ordner/notiz.vlt"))};
+    w.saveBoardSnapshot();
+    EXPECT_EQ(w.document().header.Titel, QStringLiteral("Tafel"));
+    EXPECT_EQ(w.document().header.FileName, path);
+    EXPECT_EQ(w.document().header.RandErw.left, 0.1);
+    EXPECT_EQ(w.document().objects[0].Abdeckung, -1);
+
+    const QString target = topics + QStringLiteral("/Notiz 3b.vlt");
+    prompter.files = {target};
+    w.saveBoardSnapshot();
+    Document saved;
+    ASSERT_TRUE(loadDocument(saved, target).ok);
+    EXPECT_EQ(saved.header.Titel, QStringLiteral("Notiz 3b"));
+    EXPECT_EQ(saved.header.RandErw, RectD{});
+    EXPECT_EQ(saved.baseImage.size(), shown);
+    EXPECT_EQ(saved.objectCount(), 1);
+    EXPECT_EQ(w.document().header.FileName, target);
+    EXPECT_EQ(w.document().objects[0].Abdeckung, -1);
+}

@@ -1,5 +1,6 @@
 #include "mainwindow_fixture.h"
 
+#include "app/documentfontdialog.h"
 #include "app/linkfieldsdialog.h"
 #include "shell/settingsstore.h"
 #include "view/ui/learningview.h"
@@ -8,6 +9,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMouseEvent>
 #include <QTimer>
 #include <QToolBar>
@@ -323,4 +325,46 @@ TEST_F(MainWindowFixture, KeysStepThroughQuestionsAndZoom)
     EXPECT_TRUE(action(QStringLiteral("Zoom 1&50 %"))->isChecked());
     press(Qt::Key_Minus, Qt::ControlModifier | Qt::KeypadModifier);
     EXPECT_EQ(state.zoomIndex(), 0);
+}
+
+TEST_F(MainWindowFixture, MenuShortcutsAndTheStandardPlace)
+{
+    MainWindow& w = start();
+    const std::pair<const char*, QKeySequence> shortcuts[] = {
+        {"Ö&ffnen...", QKeySequence(Qt::CTRL | Qt::Key_O)},
+        {"&Speichern", QKeySequence(Qt::CTRL | Qt::Key_S)},
+        {"Speichern &unter...", QKeySequence(Qt::SHIFT | Qt::CTRL | Qt::Key_S)},
+        {"Sch&ließen", QKeySequence(Qt::CTRL | Qt::Key_F4)},
+        {"&Vollbild", QKeySequence(Qt::CTRL | Qt::Key_L)},
+        {"&Fenster", QKeySequence(Qt::CTRL | Qt::Key_F)},
+        {"&Minimieren", QKeySequence(Qt::CTRL | Qt::Key_N)},
+        {"&Inhalt", QKeySequence(Qt::Key_F1)},
+        {"Dokument&eigenschaften...", QKeySequence(Qt::ALT | Qt::Key_Return)},
+        {"&Seitenverhältnis...", QKeySequence(Qt::SHIFT | Qt::CTRL | Qt::Key_T)},
+    };
+    for (const auto& [caption, keys] : shortcuts) {
+        const QAction* a = action(QString::fromUtf8(caption));
+        ASSERT_NE(a, nullptr) << caption;
+        EXPECT_EQ(a->shortcut(), keys) << caption;
+    }
+
+    w.show();
+    w.move(200, 150);
+    w.placeAtStandardSize();
+    EXPECT_EQ(w.geometry().size(), QSize(1076, 780));
+    EXPECT_EQ(w.pos(), QPoint(0, 0));
+}
+
+TEST(DocumentFontDialog, ShowsTheCurrentFontAndPreviewsTheChoice)
+{
+    DocumentFontDialog dialog(QStringLiteral("Liberation Sans"));
+    EXPECT_EQ(dialog.chosenFont(), QStringLiteral("Liberation Sans"));
+    EXPECT_EQ(dialog.preview()->text(), QStringLiteral("Beispiel"));
+    const QList<QListWidgetItem*> serif =
+        dialog.fontList()->findItems(QStringLiteral("Liberation Serif"), Qt::MatchExactly);
+    ASSERT_FALSE(serif.isEmpty());
+    dialog.fontList()->setCurrentItem(serif[0]);
+    EXPECT_EQ(dialog.chosenFont(), QStringLiteral("Liberation Serif"));
+    EXPECT_EQ(dialog.preview()->text(), QStringLiteral("Liberation Serif"));
+    EXPECT_EQ(dialog.preview()->font().family(), QStringLiteral("Liberation Serif"));
 }
