@@ -24,6 +24,19 @@ constexpr ColorRef kCoveredFrame = 0xBB7D46;
 constexpr ColorRef kNumberColour = 0x0000FF;
 constexpr ColorRef kInactivePoint = 0xC0C0C0;
 constexpr ColorRef kSelectionOrange = 0x0080FF;
+constexpr ColorRef kAnswerColour = 0x0000FF;
+
+// Query fields that get an answer box on a worksheet, and those whose
+// answer the solution shows.
+bool hasAnswerBox(int kind)
+{
+    return kind == 0 || kind == 3 || kind == 6 || kind == 10 || kind == 32 || kind == 34 ||
+           kind == 60;
+}
+bool showsAnswer(int kind)
+{
+    return hasAnswerBox(kind) || kind == 24;
+}
 
 // A text card leaves this much room around its text: enough that the text
 // never touches the frame, small enough that labels stay compact.
@@ -496,6 +509,66 @@ void drawNumberCircle(DrawContext& ctx, const QRect& box, int nummer)
     drawCentredText(*ctx.canvas, c, numberLabel(nummer, ctx.document->header.NumArt));
 }
 
+QRect answerBoxRect(const DrawContext& ctx, const QRect& card, int side)
+{
+    const int e = rnd(card.width() * (ctx.worksheetBoxPercent - 100) / 200.0);
+    int left = card.left();
+    int right = card.left() + card.width();
+    if (side == Side::Right) {
+        right += 2 * e;
+    } else if (side == Side::Left) {
+        left -= 2 * e;
+    } else {
+        left -= e;
+        right += e;
+    }
+    const int dx = rnd(ctx.page.width() * 0.01);
+    const int dy = rnd(card.height() * 0.1);
+    const int top = card.top() - dy;
+    const int bottom = card.top() + card.height() + dy;
+    const int W = ctx.page.width();
+    const int H = ctx.page.height();
+    return QRect(
+        QPoint(std::max(left - dx, rnd(0.005 * W)), std::max(top, rnd(0.005 * H))),
+        QPoint(std::min(right + dx, rnd(0.995 * W)) - 1, std::min(bottom, rnd(0.995 * H)) - 1));
+}
+
+void drawWorksheetQuery(DrawContext& ctx, const ObjDataTyp& o, const QRect& card, int side)
+{
+    QPainter& p = *ctx.painter;
+    const int mode = ctx.renderMode;
+    const QRect box = answerBoxRect(ctx, card, side);
+    if ((mode == RenderMode::Worksheet || mode == RenderMode::Solution) && hasAnswerBox(o.Typ) &&
+        !box.isEmpty()) {
+        p.fillRect(box, Qt::white);
+        drawFrame(p, box, Qt::black, 2);
+    }
+
+    TextFont font;
+    font.family = ctx.document->fontName();
+    font.pixelSize = std::max(1, ctx.characterHeight(o.Fsize));
+    font.style = o.Stil;
+    font.colour = kAnswerColour;
+    if (mode == RenderMode::Worksheet) {
+        if (o.Typ == ObjectKind::QueryLabel && ctx.firstLetterHint) {
+            const QRect hintRect(QPoint(box.left(), card.top()), card.bottomRight());
+            fitCardText(*ctx.canvas, font, ctx.firstLetterHint(o), hintRect, 0, CardVertical::Top,
+                        std::max(card.height(), 1), true);
+        }
+        return;
+    }
+    const bool picture = (o.Typ == ObjectKind::QueryImage || o.Typ == 32) && !o.Bild.isNull();
+    if (picture) {
+        p.save();
+        p.setRenderHint(QPainter::SmoothPixmapTransform, true);
+        p.drawImage(card, o.Bild);
+        p.restore();
+    } else {
+        fitCardText(*ctx.canvas, font, o.Text, card, o.TAusr, CardVertical::Top,
+                    std::max(card.height(), 1), true);
+    }
+}
+
 void rememberCard(const DrawContext& ctx, ObjDataTyp& o, const QRect& card)
 {
     if (ctx.renderMode != RenderMode::View)
@@ -517,7 +590,11 @@ QRect drawTextCard(DrawContext& ctx, int index)
     const ObjectGeometry g = placeObject(ctx, o, layout.card);
     QRect painted = drawLineAndMarks(ctx, index, g) | g.card;
 
-    if (ctx.renderMode == RenderMode::View && isCovered(o)) {
+    if (ctx.renderMode != RenderMode::View && showsAnswer(o.Typ)) {
+        drawWorksheetQuery(ctx, o, g.card, g.side);
+    } else if (ctx.renderMode == RenderMode::SolutionOverlay) {
+        // The overlay shows answers only.
+    } else if (ctx.renderMode == RenderMode::View && isCovered(o)) {
         drawCoveredBox(ctx, o, g.card, questionMarkShrink(ctx, o));
     } else {
         DrawKey key;
@@ -542,7 +619,11 @@ QRect drawPictureCard(DrawContext& ctx, int index)
     const ObjectGeometry g = placeObject(ctx, o, pictureCardSize(ctx, o));
     QRect painted = drawLineAndMarks(ctx, index, g) | g.card;
 
-    if (ctx.renderMode == RenderMode::View && isCovered(o)) {
+    if (ctx.renderMode != RenderMode::View && showsAnswer(o.Typ)) {
+        drawWorksheetQuery(ctx, o, g.card, g.side);
+    } else if (ctx.renderMode == RenderMode::SolutionOverlay) {
+        // The overlay shows answers only.
+    } else if (ctx.renderMode == RenderMode::View && isCovered(o)) {
         drawCoveredBox(ctx, o, g.card, questionMarkShrink(ctx, o));
     } else {
         QPainter& p = *ctx.painter;

@@ -39,6 +39,9 @@ struct DrawContext
     // drawn straight onto the painter.
     DrawCache* cache = nullptr;
     int worksheetBoxPercent = 100; // "Kästchengröße" of render modes 1 and 3
+    // Render mode 1 with the first letter given: the hint text of a query
+    // label, drawn in red from the answer box's left edge. Null: no hints.
+    std::function<QString(const ObjDataTyp&)> firstLetterHint;
 
     QPoint toPicture(double fx, double fy) const;
     // A length given for a page 870 units wide, scaled to this page.
@@ -126,6 +129,18 @@ void drawNumberCircle(DrawContext& context, const QRect& box, int nummer);
 // The largest character height up to start at which a line of font fits
 // height, never below 1.
 int fittingCharacterHeight(TextCanvas& canvas, TextFont font, int start, int height);
+
+// --- worksheets (render modes 1 to 3) ---
+
+// The answer box of a query field on a worksheet: the card widened by the
+// box size ("Kästchengröße") towards its free side, by 1 % of the page width
+// left and right and by a tenth of the card height above and below, kept
+// 0.5 % inside the page.
+QRect answerBoxRect(const DrawContext& context, const QRect& card, int side);
+// Draws a query field as the worksheet modes show it: the answer box (modes
+// 1 and 3), the answer in red (modes 2 and 3), the first-letter hint (mode 1).
+void drawWorksheetQuery(DrawContext& context, const ObjDataTyp& object, const QRect& card,
+                        int side);
 
 // Stores the card bounds in page fractions for HitTest and the next erase.
 void rememberCard(const DrawContext& context, ObjDataTyp& object, const QRect& card);

@@ -4,10 +4,8 @@
 #include "document/kinds.h"
 #include "platform/prompter.h"
 
-#include <QDesktopServices>
 #include <QDir>
 #include <QFileInfo>
-#include <QUrl>
 
 namespace velunto {
 
@@ -16,12 +14,6 @@ namespace {
 constexpr int kQuestionInfoPoint = 28; // info point of a multiple-choice question
 constexpr int kQuestionLink = 29;      // link of a multiple-choice question
 constexpr int kTablePictureLink = 33;  // picture link of a gap-table cell
-
-bool isWebAddress(const QString& text)
-{
-    return text.startsWith(QLatin1String("http://"), Qt::CaseInsensitive) ||
-           text.startsWith(QLatin1String("https://"), Qt::CaseInsensitive);
-}
 
 QString withSlashes(QString text)
 {
@@ -78,6 +70,12 @@ PointAction documentLinkAction(const ObjDataTyp& object, const LinkFolders& fold
 
 } // namespace
 
+bool isWebAddress(const QString& text)
+{
+    return text.startsWith(QLatin1String("http://"), Qt::CaseInsensitive) ||
+           text.startsWith(QLatin1String("https://"), Qt::CaseInsensitive);
+}
+
 QString resolveLinkPath(const QString& text, const LinkFolders& folders)
 {
     if (isWebAddress(text))
@@ -130,15 +128,6 @@ bool openExternalTarget(const QString& target, const std::function<bool(const QS
     prompter.error(QStringLiteral("Die Datei oder Internet-Adresse \"") + target +
                    QStringLiteral("\" kann nicht geöffnet werden."));
     return false;
-}
-
-bool openWithDesktop(const QString& target)
-{
-    if (isWebAddress(target))
-        return QDesktopServices::openUrl(QUrl(target));
-    if (!QFileInfo::exists(target))
-        return false;
-    return QDesktopServices::openUrl(QUrl::fromLocalFile(QFileInfo(target).absoluteFilePath()));
 }
 
 } // namespace velunto

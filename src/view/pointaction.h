@@ -53,8 +53,7 @@ PointAction decidePointAction(const Document& document, int index, const LinkFol
 bool openExternalTarget(const QString& target, const std::function<bool(const QString&)>& opener,
                         Prompter& prompter);
 
-// The opener of the desktop: web addresses go to the browser; a local path
-// opens only when the file or folder exists.
-bool openWithDesktop(const QString& target);
+// True for a text starting with "http://" or "https://" (any case).
+bool isWebAddress(const QString& text);
 
 } // namespace velunto

@@ -2,6 +2,7 @@
 
 #include "common/random.h"
 #include "document/document.h"
+#include "platform/launcher.h"
 #include "platform/prompter.h"
 #include "view/hittest.h"
 #include "view/kindsets.h"
@@ -40,9 +41,12 @@ bool opensAsPoint(int kind)
 } // namespace
 
 LearningView::LearningView(Document& document, Prompter& prompter, QWidget* parent)
-    : QWidget(parent), m_document(document), m_prompter(prompter), m_composer(document, m_state),
-      m_opener(openWithDesktop)
+    : QWidget(parent), m_document(document), m_prompter(prompter), m_composer(document, m_state)
 {
+    m_opener = [](const QString& target) {
+        DesktopLauncher launcher;
+        return isWebAddress(target) ? launcher.openAddress(target) : launcher.launchFile(target);
+    };
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMouseTracking(true);
     setFocusPolicy(Qt::StrongFocus);
