@@ -63,14 +63,14 @@ bool MainWindow::mayReplaceDocument()
 bool MainWindow::loadDocument(const QString& path, bool takeFolder)
 {
     m_view->setTool(Tool::Pointer);
+    const bool missing = !QFileInfo::exists(path);
     const LoadResult result = velunto::loadDocument(m_document, path);
     showMessages(m_context.prompter, result.messages);
     if (!result.ok) {
         // A missing file leaves the document as it was; any other failure
         // leaves the empty start document.
-        if (!m_document.header.FileName.isEmpty() || m_document.isModified())
-            return false;
-        showStartPage();
+        if (!missing)
+            showStartPage();
         return false;
     }
     derivePageGeometry(m_document.header, usableBaseSize(m_document.baseImage));

@@ -3,6 +3,7 @@
 #include "app/documentfontdialog.h"
 #include "app/linkfieldsdialog.h"
 #include "app/pagearea.h"
+#include "document/fontnames.h"
 #include "platform/display.h"
 #include "platform/inifile.h"
 #include "platform/launcher.h"
@@ -72,13 +73,13 @@ void MainWindow::connectView()
     m_view->setOpener(
         [this](const QString& target) { return m_context.launcher.openAddress(target); });
     connect(m_view, &LearningView::documentLinkActivated, this, [this](const QString& path) {
-        if (!askSave())
+        if (!mayReplaceDocument())
             return;
         loadDocument(path, true);
         buildTopicMenu();
     });
     connect(m_view, &LearningView::topicFolderActivated, this, [this](const QString& folder) {
-        if (!askSave())
+        if (!mayReplaceDocument())
             return;
         m_currentTopicFolder = withTrailingSlash(folder);
         showStartPage();
@@ -116,7 +117,7 @@ void MainWindow::firstActivation()
     if (const auto ini = IniFile::load(m_context.folders.configFile))
         applyCentralDefaults(m_settings, *ini);
 
-    m_document.setFontName(m_settings.documentFont);
+    m_document.setFontName(installedFontOrArial(m_settings.documentFont));
     m_document.setPageRatioPresets(m_settings.pageRatio);
     m_settings.editorFont = EditorFont{};
     m_view->setTool(Tool::Pointer);
@@ -126,7 +127,6 @@ void MainWindow::firstActivation()
     refreshMenuStates();
 
     startFromCommandLine();
-    relayout();
     page()->update();
 }
 
@@ -165,7 +165,6 @@ void MainWindow::setMode(AppMode mode)
     m_mode = mode;
     refreshMenuStates();
     updatePanels();
-    relayout();
 }
 
 void MainWindow::updatePanels()
@@ -194,40 +193,21 @@ void MainWindow::setSeriesRunning(bool running)
     updatePanels();
 }
 
-void MainWindow::resizeEvent(QResizeEvent* event)
-{
-    QMainWindow::resizeEvent(event);
-    relayout();
-}
-
-void MainWindow::relayout()
-{
-    // Before the start is complete, while a window mode changes and after the
-    // close sequence released the page, there is nothing to lay out.
-    if (!m_activated || m_switchingWindowMode || m_released)
-        return;
-    m_pageArea->updateGeometry();
-}
-
+// The layouts place the page, the title line and the toolbar again at every
+// change of size, and the learning view composes its page for its new size.
 void MainWindow::fullScreen()
 {
-    m_switchingWindowMode = true;
     showFullScreen();
     raise();
     activateWindow();
-    m_switchingWindowMode = false;
-    relayout();
 }
 
 void MainWindow::windowed()
 {
-    m_switchingWindowMode = true;
     showNormal();
     showMaximized();
     raise();
     activateWindow();
-    m_switchingWindowMode = false;
-    relayout();
 }
 
 void MainWindow::minimise()
@@ -324,8 +304,6 @@ void MainWindow::setToolbarSide(int side)
     addToolBar(m_settings.ToolbarSide == 1 ? Qt::LeftToolBarArea : Qt::RightToolBarArea, m_toolbar);
     m_toolbar->show();
     refreshMenuStates();
-    if (m_mode == AppMode::LearningView)
-        relayout();
 }
 
 void MainWindow::linkFieldClicked(int row, bool rightButton)
@@ -581,7 +559,6 @@ void MainWindow::closeEvent(QCloseEvent* event)
     steps.chronicleFolder = m_settings.folders.chronicle;
     steps.chronicleDeleted = [this] { m_chronicleScreenshots.clear(); };
     steps.cancelRunningWork = [this] { setMode(AppMode::LearningView); };
-    steps.release = [this] { m_released = true; };
     steps.saveSettings = [this] { writeSettings(); };
     if (!runCloseSequence(steps, m_context.prompter)) {
         event->ignore();

@@ -139,7 +139,6 @@ class MainWindow : public QMainWindow
     bool event(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
-    void resizeEvent(QResizeEvent* event) override;
 
   private:
     void buildMenus();
@@ -147,7 +146,6 @@ class MainWindow : public QMainWindow
     void refreshMenuStates();
     void refreshLinkButtons();
     void updatePanels();
-    void relayout();
     void startFromCommandLine();
     void buildTopicMenu();
     void connectView();
@@ -170,8 +168,6 @@ class MainWindow : public QMainWindow
     bool m_seriesRunning = false;
 
     bool m_activated = false;
-    bool m_switchingWindowMode = false;
-    bool m_released = false;
     bool m_closed = false;
 
     PageArea* m_pageArea = nullptr;
