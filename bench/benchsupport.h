@@ -12,6 +12,7 @@
 #include <cstdio>
 #include <map>
 #include <random>
+#include <set>
 #include <string>
 
 namespace velunto::bench {
@@ -61,8 +62,8 @@ inline QImage drawingLikePicture(int width, int height)
     return image;
 }
 
-// Remembers the time of every benchmark so that ratios can be printed after
-// the run.
+// Remembers the real and CPU time of every benchmark (the median when the
+// run repeats them) so that ratios can be printed after the run.
 class RatioReporter : public benchmark::ConsoleReporter
 {
   public:
@@ -70,25 +71,35 @@ class RatioReporter : public benchmark::ConsoleReporter
     {
         ConsoleReporter::ReportRuns(runs);
         for (const Run& run : runs) {
-            if (run.run_type == Run::RT_Iteration && !run.error_occurred)
-                m_times[run.benchmark_name()] = run.GetAdjustedRealTime();
+            if (run.error_occurred)
+                continue;
+            const std::string name = run.run_name.str();
+            const bool median = run.run_type == Run::RT_Aggregate && run.aggregate_name == "median";
+            if (median || (run.run_type == Run::RT_Iteration && !m_fromMedian.count(name))) {
+                m_real[name] = run.GetAdjustedRealTime();
+                m_cpu[name] = run.GetAdjustedCPUTime();
+                if (median)
+                    m_fromMedian.insert(name);
+            }
         }
     }
 
-    // Prints measured ÷ baseline, and the goal it should stay within.
+    // Prints measured / baseline in real and in CPU time, with the goal for
+    // the real time.
     void printRatio(const std::string& measured, const std::string& baseline, double goal) const
     {
-        const auto m = m_times.find(measured);
-        const auto b = m_times.find(baseline);
-        if (m == m_times.end() || b == m_times.end() || b->second <= 0)
+        if (!m_real.count(measured) || !m_real.count(baseline) || m_real.at(baseline) <= 0)
             return;
-        const double ratio = m->second / b->second;
-        std::printf("%-40s / %-32s = %.3f (goal <= %.2f%s)\n", measured.c_str(), baseline.c_str(),
-                    ratio, goal, ratio <= goal ? "" : ", MISSED");
+        const double real = m_real.at(measured) / m_real.at(baseline);
+        const double cpu = m_cpu.at(measured) / m_cpu.at(baseline);
+        std::printf("%s / %s = %.3f real, %.3f CPU (goal <= %.2f%s)\n", measured.c_str(),
+                    baseline.c_str(), real, cpu, goal, real <= goal ? "" : ", missed");
     }
 
   private:
-    std::map<std::string, double> m_times;
+    std::map<std::string, double> m_real;
+    std::map<std::string, double> m_cpu;
+    std::set<std::string> m_fromMedian;
 };
 
 } // namespace velunto::bench

@@ -7,10 +7,32 @@ namespace velunto {
 
 namespace {
 constexpr const char* kCodePage = "windows-1252";
+
+// ASCII reads the same in code page 1252; most stored texts are ASCII only
+// and skip the converter, which costs more to open than to run.
+bool isAscii(QByteArrayView bytes)
+{
+    for (char c : bytes) {
+        if (static_cast<unsigned char>(c) >= 0x80)
+            return false;
+    }
+    return true;
 }
+
+bool isAscii(const QString& text)
+{
+    for (QChar c : text) {
+        if (c.unicode() >= 0x80)
+            return false;
+    }
+    return true;
+}
+} // namespace
 
 QString fromCp1252(QByteArrayView bytes)
 {
+    if (isAscii(bytes))
+        return QString::fromLatin1(bytes);
     QStringDecoder decoder(kCodePage);
     Q_ASSERT(decoder.isValid());
     return decoder.decode(bytes);
@@ -18,6 +40,8 @@ QString fromCp1252(QByteArrayView bytes)
 
 QByteArray toCp1252(const QString& text)
 {
+    if (isAscii(text))
+        return text.toLatin1();
     QStringEncoder encoder(kCodePage);
     Q_ASSERT(encoder.isValid());
     return encoder.encode(text);

@@ -11,8 +11,15 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QScopeGuard>
 
 #include <bitset>
+#include <cerrno>
+#include <limits>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace velunto {
 
@@ -26,15 +33,28 @@ constexpr qsizetype kMinObjectBytes = 4 * 8 + 4 + 7 * 4;
 // Larger files are not read: no document comes near this size.
 constexpr qint64 kMaxDocumentFileBytes = qint64(2) << 30;
 
+QByteArrayView bytesOf(QLatin1StringView text)
+{
+    return QByteArrayView(text.data(), text.size());
+}
+
+// Whether a key is listed: anywhere in the key list, as a substring. The list
+// is searched in its code page 1252 bytes, in which every key is spelled
+// byte for byte.
+bool keyListed(QByteArrayView list, Key key)
+{
+    if (list.contains(bytesOf(kKeyNames[std::size_t(key)])))
+        return true;
+    return key == Key::EinrueckRand && list.contains(bytesOf(kKeyEinrueckRandUmlaut));
+}
+
 class KeySet
 {
   public:
-    explicit KeySet(const QString& list)
+    explicit KeySet(QByteArrayView list)
     {
         for (std::size_t i = 0; i < kKeyCount; ++i)
-            m_present[i] = list.contains(kKeyNames[i]);
-        if (list.contains(kKeyEinrueckRandUmlaut))
-            m_present[std::size_t(Key::EinrueckRand)] = true;
+            m_present[i] = keyListed(list, Key(i));
     }
 
     bool has(Key key) const { return m_present[std::size_t(key)]; }
@@ -52,11 +72,6 @@ struct DocumentContent
     Picture baseImage;
     QString fontName;
 };
-
-QByteArrayView bytesOf(QLatin1StringView text)
-{
-    return QByteArrayView(text.data(), text.size());
-}
 
 bool knownFormat(const QByteArray& magic)
 {
@@ -318,6 +333,24 @@ LoadResult failure(Document& document, const QString& path, const QString& speci
 
 // --- summary ---------------------------------------------------------------------
 
+// Reads up to count bytes; fewer only at the end of the file. -1 on error
+// (a folder, a file that cannot be read).
+qint64 readFully(int fd, char* out, qint64 count)
+{
+    qint64 done = 0;
+    while (done < count) {
+        const ssize_t n = ::read(fd, out + done, size_t(count - done));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0)
+            return -1;
+        if (n == 0)
+            break;
+        done += n;
+    }
+    return done;
+}
+
 enum class SummaryState { Complete, NeedMoreBytes, Invalid };
 
 // Reads the summary from the first bytes of a file of totalSize bytes.
@@ -362,23 +395,22 @@ SummaryState parseSummary(QByteArrayView head, qint64 totalSize, DocumentSummary
         return state;
     if (!knownFormat(magic))
         return SummaryState::Invalid;
-    QString keyList;
-    if (!readStr(keyList))
+    QByteArray keys;
+    if (!readBytes(keys))
         return state;
-    const KeySet keys(keyList);
     int skipped = 0;
-    if (keys.has(Key::CodePage) && !(readInt(skipped) && readInt(skipped)))
+    if (keyListed(keys, Key::CodePage) && !(readInt(skipped) && readInt(skipped)))
         return state;
     if (!(readStr(summary.Version) && readStr(summary.Titel) && readStr(summary.Autor) &&
           readStr(summary.Bemerkung)))
         return state;
-    if (keys.has(Key::Lueckentext) && !readStr(summary.lueckentext))
+    if (keyListed(keys, Key::Lueckentext) && !readStr(summary.lueckentext))
         return state;
-    if (keys.has(Key::Fragentext) && !readStr(summary.fragentext))
+    if (keyListed(keys, Key::Fragentext) && !readStr(summary.fragentext))
         return state;
-    if (keys.has(Key::AnzFrageNummern) && !readInt(summary.AnzFrageNummern))
+    if (keyListed(keys, Key::AnzFrageNummern) && !readInt(summary.AnzFrageNummern))
         return state;
-    if (keys.has(Key::DokTyp) && !readInt(summary.DokTyp))
+    if (keyListed(keys, Key::DokTyp) && !readInt(summary.DokTyp))
         return state;
     return SummaryState::Complete;
 }
@@ -401,7 +433,7 @@ LoadResult loadDocumentFromBytes(Document& document, QByteArrayView bytes, const
             return failure(document, path, kWrongFormatMessage);
         if (versionAbove(magic.version, kFormatVersion))
             return failure(document, path, kNewerVersionMessage);
-        const KeySet keys(in.readStr());
+        const KeySet keys(in.readRawStr());
         DocumentReader(in, keys, magic.version, options).read(content);
         if (keys.has(Key::Schriftart))
             content.fontName = installedFontOrArial(content.fontName);
@@ -457,29 +489,42 @@ std::optional<DocumentSummary> readDocumentSummary(QByteArrayView head)
 
 std::optional<DocumentSummary> readDocumentSummary(const QString& path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    // Listing a folder reads many summaries, so this reads the file with
+    // plain system calls, and its size is asked for only when the first
+    // block does not hold the summary.
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
         return std::nullopt;
-    const qint64 size = file.size();
-    // The summary nearly always fits into the first block; a long cloze text
-    // makes the block grow.
+    const auto closeFile = qScopeGuard([fd] { ::close(fd); });
+
     qint64 blockSize = 4096;
+    qint64 size = -1; // not known yet
     QByteArray head;
     for (;;) {
-        const qint64 wanted = std::min(blockSize, size) - head.size();
+        const qint64 wanted = (size < 0 ? blockSize : std::min(blockSize, size)) - head.size();
         if (wanted > 0) {
-            const QByteArray more = file.read(wanted);
-            if (more.size() != wanted)
+            const qsizetype old = head.size();
+            head.resize(old + wanted);
+            const qint64 got = readFully(fd, head.data() + old, wanted);
+            if (got < 0)
                 return std::nullopt;
-            head += more;
+            head.truncate(old + got);
+            if (got < wanted) // the file ends here
+                size = head.size();
         }
         DocumentSummary summary;
-        switch (parseSummary(head, size, summary)) {
+        switch (parseSummary(head, size < 0 ? std::numeric_limits<qint64>::max() : size, summary)) {
         case SummaryState::Complete:
             return summary;
         case SummaryState::Invalid:
             return std::nullopt;
         case SummaryState::NeedMoreBytes:
+            if (size < 0) {
+                struct stat status;
+                if (::fstat(fd, &status) != 0)
+                    return std::nullopt;
+                size = status.st_size;
+            }
             if (head.size() >= size)
                 return std::nullopt;
             blockSize *= 8;

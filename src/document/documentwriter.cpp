@@ -12,6 +12,9 @@
 #include <QSaveFile>
 
 #include <algorithm>
+#include <functional>
+
+#include <fcntl.h>
 
 namespace velunto {
 
@@ -20,6 +23,7 @@ namespace {
 // Code page 1252 turns a character it cannot hold into this byte.
 constexpr char kSubstitute = 0x1A;
 constexpr int kMaxPlacesNamed = 5;
+constexpr qint64 kWriteBackStep = 1 << 20;
 
 QString keyList()
 {
@@ -32,7 +36,13 @@ QString keyList()
 class DocumentWriter
 {
   public:
-    explicit DocumentWriter(const Document& document) : m_doc(document) {}
+    // Receives the file's bytes in order while they are produced.
+    using Stream = std::function<void(QByteArrayView)>;
+
+    explicit DocumentWriter(const Document& document, Stream stream = {})
+        : m_doc(document), m_stream(std::move(stream))
+    {
+    }
 
     SerializedDocument write();
 
@@ -51,8 +61,11 @@ class DocumentWriter
     void writeGapTable();
     void writeCrossword();
     void writeObject(const ObjDataTyp& o, int index);
+    void passOn();
 
     const Document& m_doc;
+    Stream m_stream;
+    qsizetype m_passedOn = 0;
     ByteWriter m_out;
     QStringList m_unsavable; // characters code page 1252 cannot hold, each once
     QStringList m_places;
@@ -93,8 +106,19 @@ void DocumentWriter::writeRect(const RectD& r)
 // since the reader cannot tell a missing picture from the next field.
 void DocumentWriter::writePicture(const Picture& picture)
 {
-    if (!appendPng(m_out.data(), picture.isNull() ? Document::blankPicture() : picture))
+    const PngProgress progress = m_stream ? PngProgress([this] { passOn(); }) : PngProgress();
+    if (!appendPng(m_out.data(), picture.isNull() ? Document::blankPicture() : picture,
+                   kPngSaveSettings, progress))
         m_pictureFailed = true;
+}
+
+void DocumentWriter::passOn()
+{
+    const QByteArray& data = m_out.data();
+    if (m_stream && data.size() > m_passedOn) {
+        m_stream(QByteArrayView(data).sliced(m_passedOn));
+        m_passedOn = data.size();
+    }
 }
 
 SerializedDocument DocumentWriter::write()
@@ -109,6 +133,7 @@ SerializedDocument DocumentWriter::write()
     for (int i = 0; i < m_doc.objectCount(); ++i)
         writeObject(m_doc.objects[std::size_t(i)], i);
     writePicture(base);
+    passOn();
 
     if (!m_unsavable.isEmpty()) {
         QStringList places = m_places.mid(0, kMaxPlacesNamed);
@@ -300,16 +325,33 @@ SerializedDocument serializeDocument(const Document& document)
 
 SaveResult saveDocument(Document& document, const QString& path)
 {
-    const SerializedDocument serialized = serializeDocument(document);
-    if (!serialized.error.isEmpty())
-        return {false, {{Prompter::Kind::Error, serialized.error}}};
-
     const SaveResult writeFailed{false, {{Prompter::Kind::Error, fileWriteErrorMessage(path)}}};
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) ||
-        file.write(serialized.bytes) != serialized.bytes.size() || !file.commit())
-        return writeFailed;
-    if (!fileHolds(path, serialized.bytes))
+    const bool opened = file.open(QIODevice::WriteOnly);
+
+    // The bytes go to the file while the pictures are still being encoded,
+    // and the disk is asked to start writing them at once: the flush to disk
+    // that makes the save safe then overlaps with the encoding instead of
+    // following it.
+    bool written = opened;
+    qint64 writeBackStart = 0;
+    auto stream = [&](QByteArrayView bytes) {
+        if (!written)
+            return;
+        written = file.write(bytes.data(), bytes.size()) == bytes.size() && file.flush();
+        if (written && file.pos() - writeBackStart >= kWriteBackStep) {
+            ::sync_file_range(file.handle(), writeBackStart, 0, SYNC_FILE_RANGE_WRITE);
+            writeBackStart = file.pos();
+        }
+    };
+    const SerializedDocument serialized =
+        DocumentWriter(document, opened ? DocumentWriter::Stream(stream) : nullptr).write();
+    if (!serialized.error.isEmpty()) {
+        if (opened)
+            file.cancelWriting();
+        return {false, {{Prompter::Kind::Error, serialized.error}}};
+    }
+    if (!written || !file.commit() || !fileHolds(path, serialized.bytes))
         return writeFailed;
 
     document.header.FileName = QFileInfo(path).absoluteFilePath();

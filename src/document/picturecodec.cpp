@@ -270,12 +270,17 @@ std::optional<Picture> decodeOutlinedPng(QByteArrayView bytes)
 // ---------------------------------------------------------------------------
 // PNG writing
 
+constexpr qsizetype kProgressStep = 1 << 20;
+
 struct PngSink
 {
     QByteArray* out;
+    const PngProgress* progress;
+    qsizetype reported; // size of out at the last progress call
     bool failed;
 };
 
+// Nothing may be thrown through libpng's frames: a failure is noted instead.
 void pngWriteToMemory(png_structp png, png_bytep data, size_t count)
 {
     auto* sink = static_cast<PngSink*>(png_get_io_ptr(png));
@@ -283,7 +288,11 @@ void pngWriteToMemory(png_structp png, png_bytep data, size_t count)
         return;
     try {
         sink->out->append(reinterpret_cast<const char*>(data), qsizetype(count));
-    } catch (const std::bad_alloc&) {
+        if (*sink->progress && sink->out->size() - sink->reported >= kProgressStep) {
+            sink->reported = sink->out->size();
+            (*sink->progress)();
+        }
+    } catch (...) {
         sink->failed = true;
     }
 }
@@ -489,7 +498,8 @@ std::optional<Picture> decodePng(QByteArrayView bytes)
     }
 }
 
-bool appendPng(QByteArray& out, const Picture& picture, const PngEncoderSettings& settings)
+bool appendPng(QByteArray& out, const Picture& picture, const PngEncoderSettings& settings,
+               const PngProgress& progress)
 {
     Q_ASSERT(!picture.isNull());
     QImage image = picture;
@@ -504,7 +514,7 @@ bool appendPng(QByteArray& out, const Picture& picture, const PngEncoderSettings
         png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, pngFail, pngIgnoreWarning);
     png_infop info = png ? png_create_info_struct(png) : nullptr;
     const qsizetype oldSize = out.size();
-    PngSink sink{&out, false};
+    PngSink sink{&out, &progress, out.size(), false};
     bool ok = false;
     if (png && info) {
         png_set_write_fn(png, &sink, pngWriteToMemory, pngFlushNothing);

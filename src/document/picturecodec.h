@@ -6,6 +6,7 @@
 #include <QByteArray>
 #include <QByteArrayView>
 
+#include <functional>
 #include <optional>
 
 namespace velunto {
@@ -64,11 +65,16 @@ struct PngEncoderSettings
 // board snapshots and folder batches save many pictures.
 extern const PngEncoderSettings kPngSaveSettings;
 
+// Called while a picture is encoded, each time the output has grown by about
+// a megabyte, so that a writer can pass the bytes on while the encoder works.
+using PngProgress = std::function<void()>;
+
 // Appends picture (not null) as one PNG datastream: 8-bit RGB, or 8-bit RGBA
 // when the picture has an alpha channel with a pixel that is not opaque.
 // Returns false (out keeps what it had) when the encoder fails.
 bool appendPng(QByteArray& out, const Picture& picture,
-               const PngEncoderSettings& settings = kPngSaveSettings);
+               const PngEncoderSettings& settings = kPngSaveSettings,
+               const PngProgress& progress = {});
 QByteArray encodePng(const Picture& picture, const PngEncoderSettings& settings = kPngSaveSettings);
 
 // --- JPEG ------------------------------------------------------------------
