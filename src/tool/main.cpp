@@ -3,6 +3,7 @@
 
 #include "document/documentfile.h"
 #include "document/documentjson.h"
+#include "render.h"
 
 #include <QGuiApplication>
 #include <QJsonDocument>
@@ -16,7 +17,9 @@ namespace {
 
 const char* const kUsage = "Aufruf:\n"
                            "  velunto-tool dump DATEI [--offset N]\n"
-                           "  velunto-tool resave EINGABE AUSGABE\n";
+                           "  velunto-tool resave EINGABE AUSGABE\n"
+                           "  velunto-tool render DATEI AUSGABE.png [--size BxH] "
+                           "[--zoom 100|150|200] [--uncover-all]\n";
 
 int fail(const QString& text)
 {
@@ -99,5 +102,7 @@ int main(int argc, char** argv)
         return dump(args);
     if (command == u"resave")
         return resave(args);
+    if (command == u"render")
+        return renderCommand(args);
     return usage();
 }

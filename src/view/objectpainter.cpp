@@ -11,7 +11,6 @@
 #include "view/viewstate.h"
 
 #include <QPainter>
-#include <QPainterPath>
 
 #include <algorithm>
 
@@ -74,9 +73,6 @@ DrawCache::TextFit measureText(DrawContext& ctx, const TextFont& font, const QSt
     }
     const CardTextResult r = fitCardText(*ctx.canvas, font, text, QRect(QPoint(0, 0), room),
                                          alignment, CardVertical::Top, room.height(), false);
-    TextFont fitted = font;
-    fitted.pixelSize = r.fontSize;
-    ctx.canvas->setFont(fitted);
     const DrawCache::TextFit fit{r.rect.size(), r.fontSize};
     if (ctx.cache)
         ctx.cache->storeTextFit(key, fit);
