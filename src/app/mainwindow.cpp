@@ -60,7 +60,9 @@ MainWindow::MainWindow(ShellContext context, QWidget* parent)
     connect(standardSize, &QShortcut::activated, this, &MainWindow::placeAtStandardSize);
 
     resize(1076, 780);
-    showStartPage();
+    // The Document starts new; its page is composed at the first activation.
+    setStartPanelShown(true);
+    updateTitle();
     updatePanels();
 }
 
