@@ -205,6 +205,23 @@ TEST_F(DocumentFileTest, OldFileWithoutKeysGetsTheDefaults)
     EXPECT_TRUE(o.PktCap.isEmpty());
 }
 
+TEST_F(DocumentFileTest, IndentKeyCountsInEitherSpelling)
+{
+    for (const QString& key :
+         {QStringLiteral("HD-EinrueckRand"), QStringLiteral("HD-EinrückRand")}) {
+        SCOPED_TRACE(key.toStdString());
+        HandMadeFile f(QStringLiteral("VLT-2.21"), QStringLiteral("HD-DokTyp;") + key);
+        f.w.writeInt32(DokTyp::Questions);
+        for (double v : {0.5, 0.25, 0.125, 0.0625})
+            f.w.writeDouble(v);
+        f.w.writeInt32(0);
+        f.end();
+        Document doc;
+        ASSERT_TRUE(loadBytes(doc, f.w.data()).ok);
+        EXPECT_EQ(doc.header.EinrueckRand, (RectD{0.5, 0.25, 0.125, 0.0625}));
+    }
+}
+
 TEST_F(DocumentFileTest, PointsWithoutPointKeysGetTheirKindsLook)
 {
     const struct
