@@ -6,6 +6,7 @@
 
 #include <QCollator>
 
+#include <algorithm>
 #include <climits>
 #include <functional>
 
@@ -134,8 +135,9 @@ std::vector<OrderEntry> numberObjects(Document& document, const ViewState& view,
         } else if (o.Typ == kAnswerBox) {
             if (o.FrageNummer != question) {
                 question = o.FrageNummer;
-                permutation =
-                    answerPermutation(o.AntwortAnz, mode == NumberingMode::Random, random);
+                // A question has no more answers than there are boxes.
+                const int answers = std::min(o.AntwortAnz, int(list.size()));
+                permutation = answerPermutation(answers, mode == NumberingMode::Random, random);
                 next = 0;
             }
             const int value = next < permutation.size() ? permutation[next++] : 0;

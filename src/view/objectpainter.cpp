@@ -210,7 +210,9 @@ int DrawContext::scaled(double length) const
 
 int DrawContext::characterHeight(int sizeStep) const
 {
-    return scaled(2.0 * sizeStep + 22.0);
+    // Size steps run from -8 to +400; anything beyond comes from a damaged
+    // file and would ask for fonts and pictures of absurd size.
+    return scaled(2.0 * std::clamp(sizeStep, -8, 400) + 22.0);
 }
 
 bool DrawContext::exerciseRunning() const
@@ -287,7 +289,13 @@ QSize pictureCardSize(DrawContext& ctx, const ObjDataTyp& o)
     if (o.KHoehe > 0.0)
         h = std::clamp(rnd(o.KHoehe * ctx.page.height()), 1, h);
     const QImage& picture = pictureOf(o);
-    const int w = std::max(1, rnd(double(picture.width()) * h / picture.height()));
+    int w = std::max(1, rnd(double(picture.width()) * h / picture.height()));
+    // A picture far wider than the page is shown at twice the page width.
+    const int widest = 2 * std::max(1, ctx.page.width());
+    if (w > widest) {
+        h = std::max(1, rnd(double(h) * widest / w));
+        w = widest;
+    }
     return {w, h};
 }
 

@@ -10,6 +10,7 @@
 
 #include <QPainter>
 
+#include <climits>
 #include <functional>
 
 using namespace velunto;
@@ -362,4 +363,29 @@ TEST(Composer, RedrawShowsEveryChangeOfACard)
         fresh.composer.redraw();
         EXPECT_EQ(p.composer.page(), fresh.composer.page());
     }
+}
+
+TEST(Composer, DamagedValuesStillDraw)
+{
+    // Values no editor makes, as a damaged or foreign file may hold them.
+    Page p;
+    const int text = p.label(ObjectKind::QueryLabel, 0.5, 0.5, QStringLiteral("riesig"));
+    p.doc.objects[text].Fsize = 1000000;
+    p.doc.objects[text].HDeck = 500;
+    p.doc.objects[text].LinieDicke = 1000;
+    p.doc.objects[text].Sline = 1;
+    p.doc.objects[text].KAusrAktiv = 99;
+    p.doc.objects[text].ZIndex = INT_MAX;
+    const int wide = p.label(ObjectKind::FixedImage, 0.5, 0.5);
+    p.doc.objects[wide].Bild = QImage(4000, 1, QImage::Format_RGB32);
+    p.doc.objects[wide].Bild.fill(Qt::red);
+    p.doc.objects[wide].Fsize = 400;
+    p.doc.objects[wide].BildDeck = -5;
+    p.doc.objects[wide].Ebene = 17;
+    p.doc.objects[wide].ZIndex = INT_MIN;
+    p.composer.redraw();
+    const QRect page(QPoint(0, 0), p.view.pictureSize());
+    EXPECT_TRUE(wasDrawn(p.doc.objects[text]));
+    EXPECT_TRUE(page.intersects(p.card(text)));
+    EXPECT_LE(p.card(wide).width(), 2 * page.width());
 }
