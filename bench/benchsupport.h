@@ -14,6 +14,7 @@
 #include <random>
 #include <set>
 #include <string>
+#include <vector>
 
 namespace velunto::bench {
 
@@ -60,6 +61,21 @@ inline QImage drawingLikePicture(int width, int height)
         p.drawLine(px(random), py(random), px(random), py(random));
     }
     return image;
+}
+
+// The command line with defaults that make ratios steady on a busy machine:
+// repeated runs, interleaved at random so that a change of load hits
+// measurement and baseline alike, reported as their median. Flags given on
+// the command line come after the defaults and win.
+inline std::vector<char*> argumentsForRatios(int argc, char** argv)
+{
+    static char repetitions[] = "--benchmark_repetitions=9";
+    static char interleave[] = "--benchmark_enable_random_interleaving=true";
+    static char aggregates[] = "--benchmark_report_aggregates_only=true";
+    std::vector<char*> args{argv[0], repetitions, interleave, aggregates};
+    args.insert(args.end(), argv + 1, argv + argc);
+    args.push_back(nullptr);
+    return args;
 }
 
 // Remembers the real and CPU time of every benchmark (the median when the

@@ -253,7 +253,9 @@ int main(int argc, char** argv)
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
+    std::vector<char*> args = bench::argumentsForRatios(argc, argv);
+    int count = int(args.size()) - 1;
+    benchmark::Initialize(&count, args.data());
     bench::RatioReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
     reporter.printRatio("BM_LoadDocument", "BM_LibpngDecode", 1.15);
