@@ -349,6 +349,10 @@ bool allOpaque(const QImage& image)
 // Progressive JPEGs may hold any number of scans; a hostile file uses that to
 // keep the decoder busy for minutes. Real files have a few dozen at most.
 constexpr int kMaxJpegScans = 500;
+// A progressive JPEG keeps all its coefficients while decoding, two bytes
+// per sample: about 600 MB at the largest allowed size. More than this bound
+// is refused rather than allocated.
+constexpr long kMaxJpegWorkMemory = 1L << 30;
 
 struct JpegErrorManager
 {
@@ -398,6 +402,7 @@ bool readJpegHeader(jpeg_decompress_struct* info, JpegErrorManager* errors,
         return false;
     jpeg_create_decompress(info);
     info->progress = progress; // after the create, which clears it
+    info->mem->max_memory_to_use = kMaxJpegWorkMemory;
     jpeg_mem_src(info, data, size);
     jpeg_read_header(info, TRUE);
     outline->cmyk = info->jpeg_color_space == JCS_CMYK || info->jpeg_color_space == JCS_YCCK;
