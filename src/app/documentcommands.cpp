@@ -11,6 +11,7 @@
 #include "view/pagegeometry.h"
 #include "view/ui/baseimagedialog.h"
 #include "view/ui/learningview.h"
+#include "view/ui/objecteditorwindow.h"
 #include "view/ui/pageratiodialog.h"
 
 #include <QClipboard>
@@ -64,7 +65,11 @@ bool MainWindow::loadDocument(const QString& path, bool takeFolder)
 {
     m_view->setTool(Tool::Pointer);
     const bool missing = !QFileInfo::exists(path);
-    const LoadResult result = velunto::loadDocument(m_document, path);
+    LoadOptions options;
+    options.objectEditorOpen = isObjectEditorOpen();
+    const LoadResult result = velunto::loadDocument(m_document, path, options);
+    if (m_objectEditor)
+        m_objectEditor->documentReplaced();
     showMessages(m_context.prompter, result.messages);
     if (!result.ok) {
         // A missing file leaves the document as it was; any other failure
@@ -85,6 +90,8 @@ bool MainWindow::loadDocument(const QString& path, bool takeFolder)
 void MainWindow::showStartPage()
 {
     m_document.newDocument();
+    if (m_objectEditor)
+        m_objectEditor->documentReplaced();
     setPageGeometry(m_document, false);
     m_document.setModified(false);
     m_view->documentLoaded();

@@ -516,6 +516,8 @@ void MainWindow::keyPressEvent(QKeyEvent* event)
             m_view->zoomOut();
         return;
     }
+    if (moveEditedObject(event))
+        return;
     QMainWindow::keyPressEvent(event);
 }
 

@@ -24,6 +24,7 @@ namespace velunto {
 
 class LearningView;
 class Launcher;
+class ObjectEditorWindow;
 class PageArea;
 class Prompter;
 class UserStore;
@@ -111,6 +112,13 @@ class MainWindow : public QMainWindow
     void editBaseImageGeometry();
     void editPageRatio();
 
+    // --- the object editor (objecteditorcommands.cpp) -------------------------------
+    // The tool window, made at its first use and kept for the whole run.
+    ObjectEditorWindow& objectEditor();
+    // "Objekteditor: &Texte, Bilder, Infopunkte" / "&Bearbeiten..." (F3).
+    void openObjectEditor();
+    bool isObjectEditorOpen() const;
+
     // --- for other parts of the program ------------------------------------------
     // The chronicle records here each screenshot it takes; the close sequence
     // asks about them.
@@ -154,6 +162,11 @@ class MainWindow : public QMainWindow
     QString documentFolder() const;
     bool writeSettings();
     bool askToCancelExercise();
+    // The arrow keys move the object selected in the open object editor.
+    bool moveEditedObject(QKeyEvent* event);
+    // While the object editor is the active window, the main window's
+    // commands with the editor's shortcuts wait.
+    void leaveShortcutsToEditor(bool editorActive);
 
     ShellContext m_context;
     Settings m_settings;
@@ -178,6 +191,8 @@ class MainWindow : public QMainWindow
     std::vector<std::pair<QAction*, MenuCommand>> m_actions;
     std::vector<std::pair<QAction*, std::function<bool()>>> m_toolbarChecks;
     std::map<StatusPanel, QWidget*> m_statusPanels;
+    ObjectEditorWindow* m_objectEditor = nullptr;
+    std::vector<std::pair<QAction*, QKeySequence>> m_waitingShortcuts;
 };
 
 } // namespace velunto

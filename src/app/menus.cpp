@@ -2,6 +2,7 @@
 
 #include "app/mainwindow.h"
 #include "view/ui/learningview.h"
+#include "view/ui/objecteditorwindow.h"
 
 namespace velunto {
 
@@ -169,6 +170,14 @@ std::vector<MenuCommand> mainMenuCommands()
     c.push_back(inSubmenu("&Neues Dokument anlegen",
                           command(T::Author, 10, "Freie Text-&Bild-/Bild-Text-Zuordnung", {},
                                   [](M& w) { w.newFreeDocument(); })));
+    const char* const objectEditor = "Objekteditor: &Texte, Bilder, Infopunkte";
+    c.push_back(separated(
+        inSubmenu(objectEditor, command(T::Author, 30, "&Bearbeiten...", QKeySequence(Qt::Key_F3),
+                                        [](M& w) { w.openObjectEditor(); }))));
+    c.push_back(inSubmenu(objectEditor, command(T::Author, 31, "&Transformieren...", {},
+                                                [](M& w) { w.objectEditor().transformAll(); })));
+    c.push_back(inSubmenu(objectEditor, command(T::Author, 32, "Alle &löschen", {},
+                                                [](M& w) { w.objectEditor().deleteAll(); })));
     const char* const baseImage = "&Basisbild";
     c.push_back(
         separated(inSubmenu(baseImage, command(T::Author, 40, "Aus &Datei einfügen...",

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "common/colorref.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -37,6 +39,8 @@ class Prompter
     virtual std::optional<QString> chooseFolder(const QString& title, const QString& start) = 0;
     // A masked one-line entry; nullopt when cancelled.
     virtual std::optional<QString> askPassword(const QString& text) = 0;
+    // The colour dialog, starting at initial; nullopt when cancelled.
+    virtual std::optional<ColorRef> chooseColour(const QString& title, ColorRef initial) = 0;
 
     // Shorthands.
     void information(const QString& text) { message(Kind::Information, text); }
@@ -61,8 +65,9 @@ class ScriptedPrompter : public Prompter
 
     std::vector<Shown> shown;
     std::deque<Answer> answers;
-    std::deque<std::optional<QString>> files;   // openFile, saveFile and chooseFolder
-    std::deque<std::optional<QString>> entries; // askPassword
+    std::deque<std::optional<QString>> files;    // openFile, saveFile and chooseFolder
+    std::deque<std::optional<QString>> entries;  // askPassword
+    std::deque<std::optional<ColorRef>> colours; // chooseColour
     std::vector<FileRequest> fileRequests;
     std::vector<QString> passwordTexts;
 
@@ -92,6 +97,10 @@ class ScriptedPrompter : public Prompter
     {
         passwordTexts.push_back(text);
         return take(entries, std::optional<QString>());
+    }
+    std::optional<ColorRef> chooseColour(const QString&, ColorRef) override
+    {
+        return take(colours, std::optional<ColorRef>());
     }
 
     QStringList texts() const

@@ -1,6 +1,7 @@
 #include "platform/ui/widgetprompter.h"
 
 #include <QApplication>
+#include <QColorDialog>
 #include <QFileDialog>
 #include <QInputDialog>
 #include <QLineEdit>
@@ -155,6 +156,14 @@ std::optional<QString> WidgetPrompter::askPassword(const QString& text)
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
     return dialog.textValue();
+}
+
+std::optional<ColorRef> WidgetPrompter::chooseColour(const QString& title, ColorRef initial)
+{
+    const QColor colour = QColorDialog::getColor(toQColor(initial), m_parent, title);
+    if (!colour.isValid())
+        return std::nullopt;
+    return fromQColor(colour);
 }
 
 } // namespace velunto

@@ -21,6 +21,7 @@ class WidgetPrompter : public Prompter
     std::optional<QString> saveFile(const FileRequest& request) override;
     std::optional<QString> chooseFolder(const QString& title, const QString& start) override;
     std::optional<QString> askPassword(const QString& text) override;
+    std::optional<ColorRef> chooseColour(const QString& title, ColorRef initial) override;
 
   private:
     QWidget* m_parent;

@@ -1,0 +1,92 @@
+// The main window's part of the object editor: opening it, the arrow keys
+// and the shortcuts that the editor's window takes over while it is active.
+
+#include "app/mainwindow.h"
+#include "platform/prompter.h"
+#include "view/ui/learningview.h"
+#include "view/ui/objecteditorwindow.h"
+
+#include <QAction>
+#include <QKeyEvent>
+
+namespace velunto {
+
+ObjectEditorWindow& MainWindow::objectEditor()
+{
+    if (m_objectEditor == nullptr) {
+        m_objectEditor = new ObjectEditorWindow(m_document, *m_view, m_context.prompter, this);
+        m_objectEditor->setSaveHandler([this] { saveDocument(); });
+        m_objectEditor->setFontHandler([this] { chooseDocumentFont(); });
+        connect(m_objectEditor, &ObjectEditorWindow::opened, this, &MainWindow::refreshMenuStates);
+        connect(m_objectEditor, &ObjectEditorWindow::closed, this, [this] {
+            leaveShortcutsToEditor(false);
+            refreshMenuStates();
+        });
+        connect(m_objectEditor, &ObjectEditorWindow::activeChanged, this,
+                &MainWindow::leaveShortcutsToEditor);
+    }
+    return *m_objectEditor;
+}
+
+bool MainWindow::isObjectEditorOpen() const
+{
+    return m_objectEditor != nullptr && m_objectEditor->isOpen();
+}
+
+void MainWindow::openObjectEditor()
+{
+    if (m_mode != AppMode::LearningView) {
+        m_context.prompter.information(
+            QStringLiteral("Beschriftungen können nur in der Lernansicht bearbeitet werden."));
+        return;
+    }
+    // The author works on the page: the start panel must not hide it.
+    setStartPanelShown(false);
+    objectEditor().open();
+}
+
+bool MainWindow::moveEditedObject(QKeyEvent* event)
+{
+    if (!isObjectEditorOpen())
+        return false;
+    const Qt::KeyboardModifiers modifiers =
+        event->modifiers() & ~(Qt::KeypadModifier | Qt::GroupSwitchModifier);
+    if (modifiers != Qt::NoModifier && modifiers != Qt::ShiftModifier)
+        return false;
+    const int step = modifiers == Qt::ShiftModifier ? 10 : 100;
+    switch (event->key()) {
+    case Qt::Key_Left:
+        m_objectEditor->move(-step, 0);
+        return true;
+    case Qt::Key_Right:
+        m_objectEditor->move(step, 0);
+        return true;
+    case Qt::Key_Up:
+        m_objectEditor->move(0, -step);
+        return true;
+    case Qt::Key_Down:
+        m_objectEditor->move(0, step);
+        return true;
+    default:
+        return false;
+    }
+}
+
+void MainWindow::leaveShortcutsToEditor(bool editorActive)
+{
+    if (!editorActive) {
+        for (const auto& [action, key] : m_waitingShortcuts)
+            action->setShortcut(key);
+        m_waitingShortcuts.clear();
+        return;
+    }
+    const QList<QKeySequence> taken = m_objectEditor->shortcuts();
+    for (const auto& [action, command] : m_actions) {
+        if (!action->shortcut().isEmpty() && taken.contains(action->shortcut())) {
+            m_waitingShortcuts.emplace_back(action, action->shortcut());
+            action->setShortcut(QKeySequence());
+        }
+    }
+}
+
+} // namespace velunto
