@@ -11,6 +11,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
+#include <QListWidget>
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
@@ -71,7 +72,7 @@ struct EditorWindow
     }
 
     QPlainTextEdit* text() const { return editor->findChild<QPlainTextEdit*>(); }
-    QSpinBox* cardX() const { return editor->findChildren<QSpinBox*>()[2]; }
+    QSpinBox* cardX() const { return editor->findChild<QSpinBox*>(QStringLiteral("positionX")); }
 };
 
 } // namespace
@@ -267,4 +268,27 @@ TEST(ObjectEditorWindow, LinkFilesAreChosenWithTheDocumentDialog)
     EXPECT_TRUE(file.defaultSuffix.isEmpty());
     EXPECT_EQ(file.filters.value(file.filterIndex), QStringLiteral("Alle Dateien (*.*)"));
     EXPECT_EQ(w.object(0).Text, QStringLiteral("rhein.vlt")); // cancelled: unchanged
+}
+
+TEST(ObjectEditorWindow, TheListSelectsWhatThePageLetsTheEditorPick)
+{
+    EditorWindow w;
+    w.addLabel(0.3, 0.3, QStringLiteral("Alpha"));
+    w.doc.addGeneratedObject(ObjectKind::McQuestion, Layer::TextsAndImages, QStringLiteral("Frage"),
+                             1, 0.5, 0.5, Side::Centre, 0);
+    w.object(1).BildDeck = 40;
+    w.view->documentLoaded();
+    w.editor->open();
+    auto* list = w.editor->findChild<QListWidget*>();
+    ASSERT_EQ(list->count(), 2);
+    EXPECT_TRUE(list->item(1)->text().contains(QStringLiteral("Frage")));
+    EXPECT_EQ(list->item(1)->flags(), Qt::NoItemFlags);
+
+    list->setCurrentRow(0);
+    EXPECT_EQ(w.editor->editor().selected(), 0);
+    EXPECT_EQ(w.text()->toPlainText(), QStringLiteral("Alpha"));
+    list->setCurrentRow(1);
+    EXPECT_EQ(w.editor->editor().selected(), 0);
+    w.editor->closeEditor();
+    EXPECT_EQ(w.object(1).BildDeck, 40); // a content type's object is never written
 }

@@ -8,6 +8,7 @@
 #include "document/pictureexport.h"
 #include "document/picturefile.h"
 #include "platform/prompter.h"
+#include "view/kindsets.h"
 #include "view/ui/transformdialog.h"
 
 #include <QAction>
@@ -134,6 +135,7 @@ QSpinBox* positionBox()
 {
     auto* box = new QSpinBox;
     box->setRange(0, kPositionUnits);
+    box->setMinimumWidth(80);
     return box;
 }
 
@@ -324,9 +326,10 @@ QWidget* ObjectEditorWindow::buildListColumn()
     auto* layout = new QVBoxLayout(column);
     layout->setContentsMargins(0, 0, 0, 0);
     m_list = new QListWidget;
-    m_list->setMinimumWidth(190);
+    m_list->setMinimumWidth(170);
     connect(m_list, &QListWidget::currentRowChanged, this, [this](int row) {
-        if (!m_filling && row != m_editor.selected())
+        if (!m_filling && row != m_editor.selected() && m_document.isValidIndex(row) &&
+            isEditorClickableKind(m_document.objects[std::size_t(row)].Typ))
             selectObject(row);
     });
     layout->addWidget(m_list, 1);
@@ -391,7 +394,7 @@ QWidget* ObjectEditorWindow::buildFieldsColumn()
         b->setCheckable(true);
         b->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
         m_kinds->addButton(b, i);
-        kindGrid->addWidget(b, i / 4, i % 4);
+        kindGrid->addWidget(b, i / 2, i % 2);
         m_kindButtons[std::size_t(i)] = b;
     }
     connect(m_kinds, &QButtonGroup::idClicked, this, [this] { fieldsEdited(); });
@@ -419,7 +422,12 @@ QWidget* ObjectEditorWindow::buildFieldsColumn()
     positions->addWidget(m_side, 2, 1, 1, 2);
     positions->addWidget(new QLabel(QStringLiteral("Ebene:")), 3, 0);
     positions->addWidget(m_layer, 3, 1, 1, 2);
+    positions->setColumnStretch(3, 1);
     layout->addLayout(positions);
+    m_anchorX->setObjectName(QStringLiteral("ankerX"));
+    m_anchorY->setObjectName(QStringLiteral("ankerY"));
+    m_cardX->setObjectName(QStringLiteral("positionX"));
+    m_cardY->setObjectName(QStringLiteral("positionY"));
     connect(m_withLine, &QCheckBox::toggled, this, [this] { fieldsEdited(); });
     for (QSpinBox* box : {m_anchorX, m_anchorY, m_cardX, m_cardY})
         connect(box, &QSpinBox::valueChanged, this, [this] { fieldsEdited(); });
@@ -503,9 +511,17 @@ QWidget* ObjectEditorWindow::buildFieldsColumn()
     m_inExercise = new QCheckBox(QStringLiteral("Auch in der Übung verfügbar"));
     m_testRow = row({button("&Testen", [this] { testPoint(); }), m_inExercise});
     layout->addWidget(m_testRow);
+    m_text->setObjectName(QStringLiteral("text"));
+    m_path->setObjectName(QStringLiteral("datei"));
+    m_pictureId->setObjectName(QStringLiteral("bildkennung"));
+    m_pointTitle->setObjectName(QStringLiteral("punkttitel"));
+    m_pointTitle2->setObjectName(QStringLiteral("zeile2"));
+    m_password->setObjectName(QStringLiteral("passwort"));
     for (QLineEdit* edit : {m_pointTitle, m_pointTitle2, m_password})
         connect(edit, &QLineEdit::textChanged, this, [this] { fieldsEdited(); });
     connect(m_inExercise, &QCheckBox::toggled, this, [this] { fieldsEdited(); });
+    // Takes the room that the text field leaves when it is hidden.
+    layout->addStretch(0);
     return column;
 }
 
@@ -521,6 +537,7 @@ QWidget* ObjectEditorWindow::buildFormatColumn()
                   : step > 0 ? QStringLiteral("+") + QString::number(step)
                              : QString::number(step));
     m_size = listBox(sizes);
+    m_size->setObjectName(QStringLiteral("textgroesse"));
     m_sizeRow = row({new QLabel(QStringLiteral("Textgröße:")), m_size});
     m_align = listBox({QStringLiteral("Linksbündig"), QStringLiteral("Zentriert"),
                        QStringLiteral("Rechtsbündig")});
@@ -750,8 +767,15 @@ void ObjectEditorWindow::refreshList()
 {
     m_filling = true;
     m_list->clear();
-    for (int i = 0; i < m_document.objectCount(); ++i)
-        m_list->addItem(listEntry(i, m_document.objects[std::size_t(i)]));
+    for (int i = 0; i < m_document.objectCount(); ++i) {
+        const ObjDataTyp& o = m_document.objects[std::size_t(i)];
+        auto* item = new QListWidgetItem(listEntry(i, o), m_list);
+        // The objects of the content types belong to their editors: they are
+        // listed for their IDs, but only what the page lets the editor pick
+        // can be selected here.
+        if (!isEditorClickableKind(o.Typ))
+            item->setFlags(Qt::NoItemFlags);
+    }
     m_list->setCurrentRow(m_editor.selected());
     m_filling = false;
 }
