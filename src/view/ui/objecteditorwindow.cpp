@@ -240,7 +240,6 @@ void ObjectEditorWindow::buildActions()
     m_frontAction = command("&In den Vordergrund setzen", {}, [this] { bringToFront(); });
     m_backAction = command("In den &Hintergrund setzen", {}, [this] { sendToBack(); });
     QAction* save = command("&Speichern", {}, [this] {
-        m_editor.apply();
         if (m_save)
             m_save();
     });
