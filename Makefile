@@ -28,7 +28,7 @@ $(RUN_DIR)/build.ninja:
 	  -DVELUNTO_BENCH=ON
 
 build: setup $(RUN_DIR)/build.ninja
-	cmake --build $(RUN_DIR) -j $(JOBS)
+	cmake --build $(RUN_DIR) -j $(JOBS) --target velunto velunto-tool
 
 run: build
 	@if [ -z "$$DISPLAY" ] && [ -z "$$WAYLAND_DISPLAY" ]; then \
@@ -38,6 +38,7 @@ run: build
 	$(RUN_DIR)/src/velunto data/beispiele
 
 bench: build
+	cmake --build $(RUN_DIR) -j $(JOBS)
 	@for b in $(RUN_DIR)/bench/bench_*; do [ -x "$$b" ] && "$$b" || exit 1; done
 
 fuzz:
