@@ -4,9 +4,11 @@
 #include "app/documentpropertiesdialog.h"
 #include "app/mainwindow.h"
 #include "app/pagearea.h"
+#include "app/topiclibrary.h"
 #include "document/documentfile.h"
 #include "document/pictureexport.h"
 #include "document/picturefile.h"
+#include "library/worksheetlogo.h"
 #include "platform/prompter.h"
 #include "view/pagegeometry.h"
 #include "view/ui/baseimagedialog.h"
@@ -206,6 +208,11 @@ void MainWindow::showProperties()
     DocumentPropertiesDialog dialog(m_document, m_context.prompter, this);
     connect(&dialog, &DocumentPropertiesDialog::pageRatioRequested, this,
             &MainWindow::editPageRatio);
+    connect(&dialog, &DocumentPropertiesDialog::logoForFolderRequested, this, [this, &dialog] {
+        const DocumentProperties p = dialog.properties();
+        m_library->applyLogoToFolder(
+            {p.ABLogo, p.logoPercent / 100.0, p.LogoAusricht, p.Fusszeile, p.FusszeileAusricht});
+    });
     if (dialog.exec() != QDialog::Accepted)
         return;
     const PropertiesChange change = applyProperties(m_document, dialog.properties());

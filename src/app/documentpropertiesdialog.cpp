@@ -234,6 +234,8 @@ QWidget* DocumentPropertiesDialog::worksheetGroup()
     form->addRow(QStringLiteral("Logo-Ausrichtung:"), m_logoAlign);
     form->addRow(QStringLiteral("Fußzeile:"), m_footer);
     form->addRow(QStringLiteral("Fußzeilen-Ausrichtung:"), m_footerAlign);
+    form->addRow(button(QStringLiteral("Für alle Dokumente des aktuellen Ordners übernehmen"), this,
+                        [this] { Q_EMIT logoForFolderRequested(); }));
     return box;
 }
 

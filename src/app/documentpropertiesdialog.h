@@ -72,6 +72,9 @@ class DocumentPropertiesDialog : public QDialog
   Q_SIGNALS:
     // "&Seitenverhältnis..." was pressed.
     void pageRatioRequested();
+    // "Für alle Dokumente des aktuellen Ordners übernehmen" was pressed: the
+    // dialog's logo and footer go to every document of the topic folder.
+    void logoForFolderRequested();
 
   private:
     QWidget* fileFacts();

@@ -3,7 +3,9 @@
 #include "app/documentfontdialog.h"
 #include "app/linkfieldsdialog.h"
 #include "app/pagearea.h"
+#include "app/topiclibrary.h"
 #include "document/fontnames.h"
+#include "library/topiclist.h"
 #include "platform/display.h"
 #include "platform/inifile.h"
 #include "platform/launcher.h"
@@ -55,6 +57,7 @@ MainWindow::MainWindow(ShellContext context, QWidget* parent)
 
     buildToolbar();
     buildMenus();
+    m_library = new TopicLibrary(*this);
 
     auto* standardSize = new QShortcut(QKeySequence(Qt::SHIFT | Qt::ALT | Qt::Key_G), this);
     connect(standardSize, &QShortcut::activated, this, &MainWindow::placeAtStandardSize);
@@ -155,9 +158,7 @@ void MainWindow::startFromCommandLine()
 
 void MainWindow::buildTopicMenu()
 {
-    // The topic library fills the menu "&Themenauswahl" from the folder of the
-    // open document or the current topic folder here.
-    updateTitle();
+    m_library->rebuild();
 }
 
 // --- modes and layout ----------------------------------------------------------
@@ -374,10 +375,9 @@ void MainWindow::updateTitle()
     setWindowTitle(fileName.isEmpty() ? kApplicationTitle
                                       : kApplicationTitle + QStringLiteral(" - ") + fileName);
 
-    const QString title = m_document.header.Titel.isEmpty() ? QStringLiteral("(ohne Titel)")
-                                                            : m_document.header.Titel;
+    const int entry = m_library != nullptr ? m_library->currentEntry() : -1;
     QLabel* line = m_pageArea->titleLine();
-    line->setText(QStringLiteral(" ") + (m_titleShown ? title : QStringLiteral("?")));
+    line->setText(titleLineText(entry, m_document.header.Titel, m_titleShown));
     line->setToolTip(m_titleShown ? QStringLiteral("Titel verbergen")
                                   : QStringLiteral("Titel anzeigen"));
 }

@@ -27,6 +27,7 @@ class Launcher;
 class ObjectEditorWindow;
 class PageArea;
 class Prompter;
+class TopicLibrary;
 class UserStore;
 
 // What the main window works with: the services of the platform, the
@@ -63,6 +64,7 @@ class MainWindow : public QMainWindow
 
     QString topicRoot() const { return m_topicRoot; }
     QString currentTopicFolder() const { return m_currentTopicFolder; }
+    void setCurrentTopicFolder(const QString& folder) { m_currentTopicFolder = folder; }
     QString startFile() const { return m_startFile; }
 
     AppMode mode() const { return m_mode; }
@@ -130,6 +132,8 @@ class MainWindow : public QMainWindow
     void setSeriesRunning(bool running);
 
     QMenu* menu(TopMenu which) const;
+    // The topic menu, stepping through the folder and the folder batches.
+    TopicLibrary& library() { return *m_library; }
     LearningView& view() { return *m_view; }
     const LearningView& view() const { return *m_view; }
     QWidget* page() const;
@@ -185,6 +189,7 @@ class MainWindow : public QMainWindow
 
     PageArea* m_pageArea = nullptr;
     LearningView* m_view = nullptr;
+    TopicLibrary* m_library = nullptr;
     QToolBar* m_toolbar = nullptr;
     std::array<QToolButton*, 4> m_linkButtons{};
     std::map<TopMenu, QMenu*> m_menus;

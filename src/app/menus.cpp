@@ -1,6 +1,7 @@
 #include "app/menus.h"
 
 #include "app/mainwindow.h"
+#include "app/topiclibrary.h"
 #include "view/ui/learningview.h"
 #include "view/ui/objecteditorwindow.h"
 
@@ -106,6 +107,26 @@ std::vector<MenuCommand> mainMenuCommands()
                           [](M& w) { w.closeDocument(); }))));
     c.push_back(separated(command(T::File, 120, "&Beenden", {}, [](M& w) { w.close(); })));
 
+    // "&Themenauswahl"; the paging entries and the documents follow these.
+    c.push_back(command(T::Topics, 10, "&Startseite", QKeySequence(Qt::ALT | Qt::Key_Home),
+                        [](M& w) { w.library().startPage(); }));
+    c.push_back(command(T::Topics, 20, "&Zuvor angezeigtes Dokument",
+                        QKeySequence(Qt::ALT | Qt::Key_Backspace),
+                        [](M& w) { w.library().previousDocument(); }));
+    c.push_back(learningViewOnly(separated(command(T::Topics, 30, "&Vorheriges Dokument der Liste",
+                                                   QKeySequence(Qt::Key_PageUp),
+                                                   [](M& w) { w.library().previousTopic(); }))));
+    c.push_back(learningViewOnly(command(T::Topics, 40, "&Nächstes Dokument der Liste",
+                                         QKeySequence(Qt::Key_PageDown),
+                                         [](M& w) { w.library().nextTopic(); })));
+    c.push_back(separated(command(T::Topics, 50, "&Aktuellen Ordner neu einlesen",
+                                  QKeySequence(Qt::CTRL | Qt::Key_F5),
+                                  [](M& w) { w.library().rereadFolder(); })));
+    c.push_back(command(T::Topics, 60, "&Ordner wählen...", QKeySequence(Qt::CTRL | Qt::Key_W),
+                        [](M& w) { w.library().chooseFolder(); }));
+    c.push_back(command(T::Topics, 70, "Themenliste &drucken...", {},
+                        [](M& w) { w.library().showTopicList(); }));
+
     // "&Lernansicht"
     const std::pair<int, const char*> layers[] = {
         {Layer::BaseImage, "&Basisbild"},
@@ -201,6 +222,10 @@ std::vector<MenuCommand> mainMenuCommands()
     c.push_back(command(T::Author, 60, "&Seitenverhältnis...",
                         QKeySequence(Qt::SHIFT | Qt::CTRL | Qt::Key_T),
                         [](M& w) { w.editPageRatio(); }));
+    c.push_back(separated(command(T::Author, 80, "&Vorschaubilder generieren...", {},
+                                  [](M& w) { w.library().generatePreviews(); })));
+    c.push_back(command(T::Author, 81, "Bilder &herunterskalieren...", {},
+                        [](M& w) { w.library().downscalePictures(); }));
 
     // "An&zeige"
     c.push_back(command(T::Display, 10, "&Vollbild", QKeySequence(Qt::CTRL | Qt::Key_L),

@@ -3,6 +3,7 @@
 
 #include "document/documentfile.h"
 #include "document/documentjson.h"
+#include "previewscommand.h"
 #include "render.h"
 
 #include <QGuiApplication>
@@ -19,7 +20,8 @@ const char* const kUsage = "Aufruf:\n"
                            "  velunto-tool dump DATEI [--offset N]\n"
                            "  velunto-tool resave EINGABE AUSGABE\n"
                            "  velunto-tool render DATEI AUSGABE.png [--size BxH] "
-                           "[--zoom 100|150|200] [--uncover-all]\n";
+                           "[--zoom 100|150|200] [--uncover-all]\n"
+                           "  velunto-tool previews ORDNER [--height H]\n";
 
 int fail(const QString& text)
 {
@@ -104,5 +106,7 @@ int main(int argc, char** argv)
         return resave(args);
     if (command == u"render")
         return renderCommand(args);
+    if (command == u"previews")
+        return previewsCommand(args);
     return usage();
 }

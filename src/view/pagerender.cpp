@@ -11,27 +11,48 @@
 
 namespace velunto {
 
+namespace {
+
+// A view state and a composer that have composed a document just loaded.
+struct LoadedPage
+{
+    ViewState view;
+    PageComposer composer;
+
+    LoadedPage(Document& document, const ViewRenderOptions& options) : composer(document, view)
+    {
+        derivePageGeometry(document.header, usableBaseSize(document.baseImage));
+        if (options.uncoverAll) {
+            for (ObjDataTyp& o : document.objects)
+                o.Abdeckung = 0;
+        }
+        view.setViewport(options.viewport);
+        view.setZoomIndex(options.zoomIndex);
+        // Ordered numbering draws nothing from the random source.
+        RandomSource unused;
+        view.orderList = numberObjects(document, view, view.numberingMode, unused);
+        composer.redraw();
+    }
+};
+
+} // namespace
+
 QImage renderLoadedDocument(Document& document, const ViewRenderOptions& options)
 {
-    derivePageGeometry(document.header, usableBaseSize(document.baseImage));
-    if (options.uncoverAll) {
-        for (ObjDataTyp& o : document.objects)
-            o.Abdeckung = 0;
-    }
-    ViewState view;
-    view.setViewport(options.viewport);
-    view.setZoomIndex(options.zoomIndex);
-    view.orderList = numberObjects(document, view, view.numberingMode, randomSource());
-    PageComposer composer(document, view);
-    composer.redraw();
-
+    LoadedPage loaded(document, options);
+    const ViewState& view = loaded.view;
     const QSize size(std::max(1, options.viewport.width()), std::max(1, options.viewport.height()));
     QImage picture(size, QImage::Format_ARGB32_Premultiplied);
     picture.fill(kViewSurround);
     QPainter p(&picture);
     const QRect shown = view.shownRect();
-    p.drawImage(shown.topLeft(), composer.page(), QRect(view.visibleOrigin(), shown.size()));
+    p.drawImage(shown.topLeft(), loaded.composer.page(), QRect(view.visibleOrigin(), shown.size()));
     return picture;
+}
+
+QImage composeLoadedPage(Document& document, const ViewRenderOptions& options)
+{
+    return LoadedPage(document, options).composer.page();
 }
 
 } // namespace velunto

@@ -21,4 +21,10 @@ struct ViewRenderOptions
 // covers and numbers are changed as the window would change them.
 QImage renderLoadedDocument(Document& document, const ViewRenderOptions& options);
 
+// The same, but the whole page picture (PagePicture) as composed for the
+// viewport at the zoom, without the window's surround. It touches no window
+// and no program-wide state, so worker threads may compose documents of
+// their own.
+QImage composeLoadedPage(Document& document, const ViewRenderOptions& options);
+
 } // namespace velunto

@@ -61,7 +61,7 @@ TEST_F(DocumentFixture, OpenAsksForAFileAndTakesItsFolder)
     EXPECT_EQ(w.document().objectCount(), 1);
     EXPECT_EQ(w.currentTopicFolder(), topics + u'/');
     EXPECT_TRUE(w.windowTitle().endsWith(QStringLiteral(" - bruch.vlt")));
-    EXPECT_EQ(w.titleLine()->text(), QStringLiteral(" Brüche"));
+    EXPECT_EQ(w.titleLine()->text(), QStringLiteral(" (1) Brüche")); // the first of its folder
     EXPECT_FALSE(w.startPanel()->isVisibleTo(&w));
     EXPECT_TRUE(prompter.shown.empty());
 }
