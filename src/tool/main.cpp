@@ -5,6 +5,7 @@
 #include "document/documentjson.h"
 #include "previewscommand.h"
 #include "render.h"
+#include "samples.h"
 
 #include <QGuiApplication>
 #include <QJsonDocument>
@@ -21,7 +22,8 @@ const char* const kUsage = "Aufruf:\n"
                            "  velunto-tool resave EINGABE AUSGABE\n"
                            "  velunto-tool render DATEI AUSGABE.png [--size BxH] "
                            "[--zoom 100|150|200] [--uncover-all]\n"
-                           "  velunto-tool previews ORDNER [--height H]\n";
+                           "  velunto-tool previews ORDNER [--height H]\n"
+                           "  velunto-tool make-samples ORDNER\n";
 
 int fail(const QString& text)
 {
@@ -108,5 +110,7 @@ int main(int argc, char** argv)
         return renderCommand(args);
     if (command == u"previews")
         return previewsCommand(args);
+    if (command == u"make-samples")
+        return makeSamplesCommand(args);
     return usage();
 }
