@@ -13,6 +13,7 @@
 #include "library/worksheetlogo.h"
 #include "platform/prompter.h"
 #include "view/ui/learningview.h"
+#include "view/ui/objecteditorwindow.h"
 
 #include <QAction>
 #include <QDir>
@@ -197,7 +198,7 @@ void TopicLibrary::showTopicList()
 
 bool TopicLibrary::objectEditorOpen() const
 {
-    return m_window.view().state().editorOpen;
+    return m_window.isObjectEditorOpen();
 }
 
 void TopicLibrary::generatePreviews()
@@ -270,7 +271,7 @@ void TopicLibrary::downscalePictures()
 void TopicLibrary::downscaleCurrentDocument()
 {
     if (objectEditorOpen())
-        m_window.view().state().selectedObject = -1;
+        m_window.objectEditor().selectObject(-1);
     const int scaled = velunto::downscalePictures(m_window.document());
     if (scaled > 0) {
         m_window.view().applyPageGeometry(false);

@@ -6,6 +6,7 @@
 #include "document/kinds.h"
 #include "library/worksheetlogo.h"
 #include "view/ui/learningview.h"
+#include "view/ui/objecteditorwindow.h"
 
 #include <QImageReader>
 #include <QLabel>
@@ -337,4 +338,25 @@ TEST_F(LibraryFixture, LogoAndFooterGoToEveryDocumentOfTheFolder)
         if (button->text() == QStringLiteral("Für alle Dokumente des aktuellen Ordners übernehmen"))
             button->click();
     EXPECT_TRUE(requested);
+}
+
+TEST_F(LibraryFixture, FolderBatchesWaitForTheObjectEditorToClose)
+{
+    const QString big = add(QStringLiteral("gross.vlt"), QStringLiteral("Groß"), {3000, 1000});
+    MainWindow& w = start(big);
+    w.openObjectEditor();
+    ASSERT_TRUE(w.isObjectEditorOpen());
+    w.library().generatePreviews();
+    w.library().downscaleFolder();
+    EXPECT_EQ(prompter.texts(), QStringList({"Bitte zuerst den Beschriftungseditor schließen.",
+                                             "Bitte zuerst den Beschriftungseditor schließen."}));
+    EXPECT_FALSE(QFileInfo::exists(topics + QStringLiteral("vorschaubilder")));
+
+    // The open document alone may be scaled; the editor loses its selection.
+    w.document().objects.push_back(ObjDataTyp{});
+    w.objectEditor().selectObject(0);
+    ASSERT_EQ(w.objectEditor().editor().selected(), 0);
+    w.library().downscaleCurrentDocument();
+    EXPECT_EQ(w.document().baseImage.size(), QSize(1900, 633));
+    EXPECT_EQ(w.objectEditor().editor().selected(), -1);
 }
