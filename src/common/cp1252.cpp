@@ -33,8 +33,11 @@ QString fromCp1252(QByteArrayView bytes)
 {
     if (isAscii(bytes))
         return QString::fromLatin1(bytes);
-    QStringDecoder decoder(kCodePage);
+    // Opening the converter costs more than decoding a title; each thread
+    // keeps one.
+    thread_local QStringDecoder decoder(kCodePage);
     Q_ASSERT(decoder.isValid());
+    decoder.resetState();
     return decoder.decode(bytes);
 }
 
@@ -42,8 +45,9 @@ QByteArray toCp1252(const QString& text)
 {
     if (isAscii(text))
         return text.toLatin1();
-    QStringEncoder encoder(kCodePage);
+    thread_local QStringEncoder encoder(kCodePage);
     Q_ASSERT(encoder.isValid());
+    encoder.resetState();
     return encoder.encode(text);
 }
 

@@ -73,9 +73,9 @@ struct DocumentContent
     QString fontName;
 };
 
-bool knownFormat(const QByteArray& magic)
+bool knownFormat(QByteArrayView magic)
 {
-    const QByteArrayView format = QByteArrayView(magic).first(std::min<qsizetype>(4, magic.size()));
+    const QByteArrayView format = magic.first(std::min<qsizetype>(4, magic.size()));
     return format == bytesOf(kMagicVelunto) || format == bytesOf(kMagicOld);
 }
 
@@ -373,29 +373,31 @@ SummaryState parseSummary(QByteArrayView head, qint64 totalSize, DocumentSummary
         value = in.readInt32();
         return true;
     };
-    auto readBytes = [&](QByteArray& value) {
+    // Views into head: a folder listing reads many summaries, and nothing
+    // here needs a copy of the bytes.
+    auto readBytes = [&](QByteArrayView& value) {
         int length = 0;
         if (!readInt(length))
             return false;
         if ((state = need(length)) != SummaryState::Complete)
             return false;
-        value = in.readBytes(length).toByteArray();
+        value = in.readBytes(length);
         return true;
     };
     auto readStr = [&](QString& value) {
-        QByteArray bytes;
+        QByteArrayView bytes;
         if (!readBytes(bytes))
             return false;
         value = fromCp1252(bytes);
         return true;
     };
 
-    QByteArray magic;
+    QByteArrayView magic;
     if (!readBytes(magic))
         return state;
     if (!knownFormat(magic))
         return SummaryState::Invalid;
-    QByteArray keys;
+    QByteArrayView keys;
     if (!readBytes(keys))
         return state;
     int skipped = 0;

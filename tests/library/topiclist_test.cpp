@@ -39,6 +39,26 @@ TEST(TopicList, ListsReadableDocumentsSortedByFileNameWithoutRegardToCase)
     EXPECT_EQ(list[3].sortKey, QStringLiteral("c.vlt"));
 }
 
+TEST(TopicList, LinksAndLongHeadersAreListedToo)
+{
+    TopicFolder f;
+    Document doc;
+    doc.header.Titel = QStringLiteral("Lang");
+    doc.header.Bemerkung = QString(20000, u'x'); // the summary reaches far beyond the first block
+    f.add(QStringLiteral("lang.vlt"), doc);
+    const QString target = f.add(QStringLiteral("ziel.dat"), QStringLiteral("Verknüpft"));
+    ASSERT_TRUE(QFile::link(target, f.path(QStringLiteral("link.vlt"))));
+    ASSERT_TRUE(QFile::link(f.path(QStringLiteral("fehlt")), f.path(QStringLiteral("kaputt.vlt"))));
+    QDir(f.dir.path()).mkdir(QStringLiteral("unterordner"));
+    ASSERT_TRUE(
+        QFile::link(f.path(QStringLiteral("unterordner")), f.path(QStringLiteral("ordner.vlt"))));
+
+    EXPECT_EQ(titles(buildTopicList(f.folder())), QStringList({"Lang", "Verknüpft"}));
+    // A broken link and a link to a folder are no document files.
+    EXPECT_EQ(documentFiles(f.folder()), QStringList({f.path(QStringLiteral("lang.vlt")),
+                                                      f.path(QStringLiteral("link.vlt"))}));
+}
+
 TEST(TopicList, SortsInTheOrderOfTheUsersLanguage)
 {
     const QLocale before;
