@@ -4,14 +4,20 @@
 #include "app/topiclibrary.h"
 #include "document/documentfile.h"
 #include "document/kinds.h"
+#include "library/topiclist.h"
+#include "library/ui/topiclistwindow.h"
 #include "library/worksheetlogo.h"
 #include "view/ui/learningview.h"
 #include "view/ui/objecteditorwindow.h"
 
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QImageReader>
 #include <QLabel>
+#include <QMimeData>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QTextBrowser>
 
 using namespace velunto;
 using Answer = Prompter::Answer;
@@ -359,4 +365,46 @@ TEST_F(LibraryFixture, FolderBatchesWaitForTheObjectEditorToClose)
     w.library().downscaleCurrentDocument();
     EXPECT_EQ(w.document().baseImage.size(), QSize(1900, 633));
     EXPECT_EQ(w.objectEditor().editor().selected(), -1);
+}
+
+TEST_F(LibraryFixture, AnEntryWhoseFileWasDeletedLeavesTheOpenDocument)
+{
+    add(QStringLiteral("a.vlt"), QStringLiteral("A"));
+    const QString b = add(QStringLiteral("b.vlt"), QStringLiteral("B"));
+    MainWindow& w = start(topics);
+    w.library().openTopic(0);
+    ASSERT_TRUE(QFile::remove(b));
+    w.library().openTopic(1);
+    EXPECT_EQ(w.document().header.Titel, QStringLiteral("A"));
+    EXPECT_EQ(w.library().currentEntry(), 0);
+    EXPECT_TRUE(prompter.texts().constLast().contains(QStringLiteral("existiert nicht")));
+}
+
+TEST_F(LibraryFixture, TheTopicListIsCopiedAndSavedAsRichText)
+{
+    add(QStringLiteral("a.vlt"), QStringLiteral("Äpfel & Birnen"));
+    add(QStringLiteral("b.vlt"), QStringLiteral(" "));
+    MainWindow& w = start(topics);
+    TopicListWindow list(topicListText(w.library().navigation().entries()), topics, prompter);
+    EXPECT_EQ(list.windowTitle(), QStringLiteral("Themenliste"));
+    EXPECT_EQ(list.textView()->toPlainText(),
+              QStringLiteral("Themenliste\n \n1: Äpfel & Birnen\n2: b.vlt"));
+
+    list.copyToClipboard();
+    const QMimeData* copied = QGuiApplication::clipboard()->mimeData();
+    ASSERT_NE(copied, nullptr);
+    EXPECT_EQ(copied->text(), QStringLiteral("Themenliste\n1: Äpfel & Birnen\n2: b.vlt"));
+    EXPECT_TRUE(copied->data(QStringLiteral("text/rtf")).startsWith("{\\rtf1"));
+
+    const QString target = dir.filePath(QStringLiteral("liste.rtf"));
+    prompter.files = {target};
+    list.save();
+    EXPECT_EQ(prompter.fileRequests.back().title, QStringLiteral("Themenliste in Datei speichern"));
+    QFile saved(target);
+    ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(saved.readAll().contains("1: \\'c4pfel & Birnen\\par"));
+
+    prompter.files = {dir.filePath(QStringLiteral("fehlt/liste.rtf"))};
+    list.save();
+    EXPECT_TRUE(prompter.texts().constLast().contains(QStringLiteral("kann nicht geschrieben")));
 }
