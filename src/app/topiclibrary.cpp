@@ -60,8 +60,6 @@ TopicLibrary::TopicLibrary(MainWindow& window) : QObject(&window), m_window(wind
     showPage();
 }
 
-TopicLibrary::~TopicLibrary() = default;
-
 QString TopicLibrary::listedFolder() const
 {
     const QString file = m_window.document().header.FileName;

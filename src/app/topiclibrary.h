@@ -5,8 +5,6 @@
 #include <QObject>
 #include <QString>
 
-class QAction;
-
 namespace velunto {
 
 class MainWindow;
@@ -22,7 +20,6 @@ class TopicLibrary : public QObject
     Q_OBJECT
   public:
     explicit TopicLibrary(MainWindow& window);
-    ~TopicLibrary() override;
 
     const TopicNavigation& navigation() const { return m_navigation; }
     int currentEntry() const { return m_navigation.currentEntry(); }
