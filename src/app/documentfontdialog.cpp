@@ -1,4 +1,5 @@
 #include "app/documentfontdialog.h"
+#include "platform/ui/dialogbuttons.h"
 
 #include <QDialogButtonBox>
 #include <QFontDatabase>
@@ -35,11 +36,7 @@ DocumentFontDialog::DocumentFontDialog(const QString& current, QWidget* parent)
     groupLayout->addWidget(m_preview);
     groupLayout->addWidget(note);
 
-    auto* buttons = new QDialogButtonBox;
-    buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
-    buttons->addButton(QStringLiteral("Abbrechen"), QDialogButtonBox::RejectRole);
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    auto* buttons = okCancelButtons(this);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(group);

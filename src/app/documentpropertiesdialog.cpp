@@ -4,6 +4,7 @@
 #include "document/pictureexport.h"
 #include "document/picturefile.h"
 #include "platform/prompter.h"
+#include "platform/ui/dialogbuttons.h"
 
 #include <QClipboard>
 #include <QComboBox>
@@ -156,11 +157,7 @@ DocumentPropertiesDialog::DocumentPropertiesDialog(Document& document, Prompter&
     form->addRow(QStringLiteral("Zielpunktgröße:"), m_targetSize);
     form->addRow(QStringLiteral("Bilder-Passwort:"), passwordRow);
 
-    auto* buttons = new QDialogButtonBox;
-    buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
-    buttons->addButton(QStringLiteral("Abbrechen"), QDialogButtonBox::RejectRole);
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    auto* buttons = okCancelButtons(this);
     auto* bottom = new QHBoxLayout;
     bottom->addWidget(button(QStringLiteral("&Seitenverhältnis..."), this,
                              [this] { Q_EMIT pageRatioRequested(); }));

@@ -1,6 +1,7 @@
 #include "app/linkfieldsdialog.h"
 
 #include "platform/prompter.h"
+#include "platform/ui/dialogbuttons.h"
 
 #include <QDialogButtonBox>
 #include <QFileInfo>
@@ -69,11 +70,7 @@ LinkFieldsDialog::LinkFieldsDialog(const std::array<LinkField, 3>& links, const 
         connect(clearButton, &QPushButton::clicked, this, [this, r] { clear(r); });
         grid->addWidget(clearButton, line, 5);
     }
-    auto* buttons = new QDialogButtonBox;
-    buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
-    buttons->addButton(QStringLiteral("Abbrechen"), QDialogButtonBox::RejectRole);
-    connect(buttons, &QDialogButtonBox::accepted, this, &LinkFieldsDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &LinkFieldsDialog::reject);
+    auto* buttons = okCancelButtons(this);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(grid);
     layout->addWidget(buttons);

@@ -1,4 +1,5 @@
 #include "library/ui/downscaledialog.h"
+#include "platform/ui/dialogbuttons.h"
 
 #include <QDialogButtonBox>
 #include <QGroupBox>
@@ -36,11 +37,7 @@ DownscaleDialog::DownscaleDialog(QWidget* parent)
     groupLayout->addWidget(m_folder);
     groupLayout->addWidget(warning);
 
-    auto* buttons = new QDialogButtonBox;
-    buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
-    buttons->addButton(QStringLiteral("Abbrechen"), QDialogButtonBox::RejectRole);
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    auto* buttons = okCancelButtons(this);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(group);

@@ -1,6 +1,7 @@
 #include "library/ui/previewdialog.h"
 
 #include "library/previews.h"
+#include "platform/ui/dialogbuttons.h"
 
 #include <QDialogButtonBox>
 #include <QHBoxLayout>
@@ -35,11 +36,7 @@ PreviewDialog::PreviewDialog(QWidget* parent)
         "Ordners abgelegt; dieser wird ggf. neu erstellt."));
     note->setWordWrap(true);
 
-    auto* buttons = new QDialogButtonBox;
-    buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
-    buttons->addButton(QStringLiteral("Abbrechen"), QDialogButtonBox::RejectRole);
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    auto* buttons = okCancelButtons(this);
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(heightRow);

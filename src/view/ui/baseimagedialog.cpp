@@ -3,6 +3,7 @@
 #include "common/numeric.h"
 #include "document/document.h"
 #include "view/ui/learningview.h"
+#include "platform/ui/dialogbuttons.h"
 
 #include <QCheckBox>
 #include <QColorDialog>
@@ -81,11 +82,7 @@ BaseImageDialog::BaseImageDialog(const HeaderDataTyp& header, QWidget* parent) :
                                                "transformieren"));
     m_transform->setChecked(true);
 
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
-    buttons->button(QDialogButtonBox::Ok)->setText(QStringLiteral("OK"));
-    buttons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("Abbrechen"));
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    auto* buttons = okCancelButtons(this);
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);

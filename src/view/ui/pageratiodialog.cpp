@@ -1,6 +1,7 @@
 #include "view/ui/pageratiodialog.h"
 
 #include "view/ui/learningview.h"
+#include "platform/ui/dialogbuttons.h"
 
 #include <QCheckBox>
 #include <QDialogButtonBox>
@@ -54,11 +55,7 @@ PageRatioDialog::PageRatioDialog(const HeaderDataTyp& header, const PageRatioPre
                                                "transformieren"));
     m_transform->setChecked(true);
 
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
-    buttons->button(QDialogButtonBox::Ok)->setText(QStringLiteral("OK"));
-    buttons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("Abbrechen"));
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    auto* buttons = okCancelButtons(this);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(tabs);

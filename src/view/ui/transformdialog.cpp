@@ -1,4 +1,5 @@
 #include "view/ui/transformdialog.h"
+#include "platform/ui/dialogbuttons.h"
 
 #include <QDialogButtonBox>
 #include <QDoubleSpinBox>
@@ -110,11 +111,7 @@ TransformDialog::TransformDialog(QWidget* parent) : QDialog(parent)
     for (QSpinBox* box : {m_ox, m_oy})
         connect(box, &QSpinBox::valueChanged, sketch, qOverload<>(&QWidget::update));
 
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
-    buttons->button(QDialogButtonBox::Ok)->setText(QStringLiteral("OK"));
-    buttons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("Abbrechen"));
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    auto* buttons = okCancelButtons(this);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(group);
