@@ -44,8 +44,9 @@ class QuitAfterFirstPaint : public QObject
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
+    // No application display name: Qt would append it to every window title,
+    // and the titles are meant to read exactly as the windows set them.
     QApplication::setApplicationName(QStringLiteral("velunto"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Velunto"));
     QApplication::setApplicationVersion(QStringLiteral(VELUNTO_VERSION));
     QApplication::setDesktopFileName(QStringLiteral("de.velunto.Velunto"));
 
