@@ -89,6 +89,25 @@ std::optional<DocumentSummary> summaryOf(int folderFd, const QByteArray& name, c
     return got == ssize_t(sizeof head) ? readDocumentSummary(path) : std::nullopt;
 }
 
+// The file name of a listed entry and the same in lower case. Most names
+// are plain ASCII: they are converted in one pass, without the general
+// decoding and case tables.
+void decodeFileName(const QByteArray& name, QString& fileName, QString& lower)
+{
+    const bool ascii = std::all_of(name.begin(), name.end(),
+                                   [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+    if (!ascii) {
+        fileName = QFile::decodeName(name);
+        lower = fileName.toLower();
+        return;
+    }
+    fileName = QString::fromLatin1(name);
+    lower = QString(name.size(), Qt::Uninitialized);
+    char16_t* out = reinterpret_cast<char16_t*>(lower.data());
+    for (const char c : name)
+        *out++ = char16_t(c >= 'A' && c <= 'Z' ? c + ('a' - 'A') : c);
+}
+
 } // namespace
 
 QStringList documentFiles(const QString& folder)
@@ -113,10 +132,12 @@ TopicList buildTopicList(const QString& folder)
         return list;
     list.reserve(listing.names.size());
     for (const QByteArray& name : listing.names) {
-        const QString fileName = QFile::decodeName(name);
+        QString fileName;
+        QString lower;
+        decodeFileName(name, fileName, lower);
         const QString path = listing.base + fileName;
-        if (const auto summary = summaryOf(folderFd, name, path)) {
-            list.push_back({summary->Titel, path, fileName.toLower()});
+        if (auto summary = summaryOf(folderFd, name, path)) {
+            list.push_back({std::move(summary->Titel), path, std::move(lower)});
             names.push_back(&name);
         }
     }
