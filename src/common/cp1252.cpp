@@ -3,6 +3,8 @@
 #include <QStringDecoder>
 #include <QStringEncoder>
 
+#include <array>
+
 namespace velunto {
 
 namespace {
@@ -27,18 +29,40 @@ bool isAscii(const QString& text)
     }
     return true;
 }
+
+// Every byte decodes to one character of its own, so decoding is a table
+// look-up. The table is taken from the converter once: calling the converter
+// costs more than decoding a title.
+const std::array<char16_t, 256>& decodingTable()
+{
+    static const std::array<char16_t, 256> table = [] {
+        QByteArray bytes(256, Qt::Uninitialized);
+        for (int i = 0; i < 256; ++i)
+            bytes[i] = char(i);
+        QStringDecoder decoder(kCodePage);
+        Q_ASSERT(decoder.isValid());
+        const QString decoded = decoder.decode(bytes);
+        Q_ASSERT(decoded.size() == 256);
+        std::array<char16_t, 256> result{};
+        for (int i = 0; i < 256 && i < decoded.size(); ++i)
+            result[size_t(i)] = decoded[i].unicode();
+        return result;
+    }();
+    return table;
+}
+
 } // namespace
 
 QString fromCp1252(QByteArrayView bytes)
 {
     if (isAscii(bytes))
         return QString::fromLatin1(bytes);
-    // Opening the converter costs more than decoding a title; each thread
-    // keeps one.
-    thread_local QStringDecoder decoder(kCodePage);
-    Q_ASSERT(decoder.isValid());
-    decoder.resetState();
-    return decoder.decode(bytes);
+    const std::array<char16_t, 256>& table = decodingTable();
+    QString text(bytes.size(), Qt::Uninitialized);
+    char16_t* out = reinterpret_cast<char16_t*>(text.data());
+    for (const char c : bytes)
+        *out++ = table[static_cast<unsigned char>(c)];
+    return text;
 }
 
 QByteArray toCp1252(const QString& text)
