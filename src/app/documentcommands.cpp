@@ -283,7 +283,7 @@ void MainWindow::deleteBaseImage()
 
 void MainWindow::editBaseImageGeometry()
 {
-    if (velunto::editBaseImage(m_document, *m_view, this))
+    if (velunto::editBaseImage(m_document, *m_view, m_context.prompter, this))
         documentChanged();
 }
 

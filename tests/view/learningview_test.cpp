@@ -295,7 +295,9 @@ TEST(PageDialogs, BaseImageDialogWritesTheHeader)
     HeaderDataTyp header;
     header.BildGroesse = 80.0;
     header.BasisbildDeck = 70;
-    BaseImageDialog dialog(header);
+    ScriptedPrompter prompter;
+    prompter.colours = {0x123456};
+    BaseImageDialog dialog(header, prompter);
     EXPECT_EQ(dialog.opacityBox()->currentText(), QString("70%"));
     const auto buttons = dialog.findChildren<QPushButton*>();
     for (QPushButton* b : buttons)
@@ -303,7 +305,7 @@ TEST(PageDialogs, BaseImageDialogWritesTheHeader)
             b->click();
     dialog.horizontalBox()->setValue(0.0);
     dialog.opacityBox()->setCurrentIndex(10);
-    dialog.setColour(0x123456);
+    dialog.colourButton()->click();
 
     HeaderDataTyp result;
     dialog.applyTo(result);

@@ -2,11 +2,11 @@
 
 #include "common/numeric.h"
 #include "document/document.h"
-#include "view/ui/learningview.h"
+#include "platform/prompter.h"
 #include "platform/ui/dialogbuttons.h"
+#include "view/ui/learningview.h"
 
 #include <QCheckBox>
-#include <QColorDialog>
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QDoubleSpinBox>
@@ -36,7 +36,8 @@ QDoubleSpinBox* percentBox(double lo, double hi, double value)
 
 } // namespace
 
-BaseImageDialog::BaseImageDialog(const HeaderDataTyp& header, QWidget* parent) : QDialog(parent)
+BaseImageDialog::BaseImageDialog(const HeaderDataTyp& header, Prompter& prompter, QWidget* parent)
+    : QDialog(parent)
 {
     setWindowTitle(QStringLiteral("Basisbild - Größe, Ausrichtung, Deckkraft"));
 
@@ -63,11 +64,9 @@ BaseImageDialog::BaseImageDialog(const HeaderDataTyp& header, QWidget* parent) :
 
     m_colourButton = new QPushButton(QStringLiteral("Farbe..."));
     setColour(header.HtgdCol);
-    connect(m_colourButton, &QPushButton::clicked, this, [this] {
-        const QColor chosen =
-            QColorDialog::getColor(toQColor(m_colour), this, QStringLiteral("Hintergrundfarbe"));
-        if (chosen.isValid())
-            setColour(fromQColor(chosen));
+    connect(m_colourButton, &QPushButton::clicked, this, [this, &prompter] {
+        if (const auto chosen = prompter.chooseColour(QStringLiteral("Hintergrundfarbe"), m_colour))
+            setColour(*chosen);
     });
 
     auto* form = new QFormLayout;
@@ -114,9 +113,9 @@ bool BaseImageDialog::transform() const
     return m_transform->isChecked();
 }
 
-bool editBaseImage(Document& document, LearningView& view, QWidget* parent)
+bool editBaseImage(Document& document, LearningView& view, Prompter& prompter, QWidget* parent)
 {
-    BaseImageDialog dialog(document.header, parent);
+    BaseImageDialog dialog(document.header, prompter, parent);
     if (dialog.exec() != QDialog::Accepted)
         return false;
     dialog.applyTo(document.header);

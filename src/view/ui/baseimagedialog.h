@@ -14,6 +14,7 @@ namespace velunto {
 
 class Document;
 class LearningView;
+class Prompter;
 
 // "Basisbild - Größe, Ausrichtung, Deckkraft": the BaseImage's size on the
 // page (BildGroesse), its alignment (BildPosX, BildPosY), the colour of the
@@ -23,7 +24,8 @@ class BaseImageDialog : public QDialog
     Q_OBJECT
 
   public:
-    explicit BaseImageDialog(const HeaderDataTyp& header, QWidget* parent = nullptr);
+    // The colour of the margin zone is chosen through prompter.
+    BaseImageDialog(const HeaderDataTyp& header, Prompter& prompter, QWidget* parent = nullptr);
 
     // Writes the dialog's values into the header.
     void applyTo(HeaderDataTyp& header) const;
@@ -34,9 +36,11 @@ class BaseImageDialog : public QDialog
     QDoubleSpinBox* verticalBox() { return m_posY; }
     QComboBox* opacityBox() { return m_opacity; }
     QCheckBox* transformBox() { return m_transform; }
-    void setColour(ColorRef colour);
+    QPushButton* colourButton() { return m_colourButton; }
 
   private:
+    void setColour(ColorRef colour);
+
     QDoubleSpinBox* m_size = nullptr;
     QDoubleSpinBox* m_posX = nullptr;
     QDoubleSpinBox* m_posY = nullptr;
@@ -48,6 +52,6 @@ class BaseImageDialog : public QDialog
 
 // Shows the dialog; OK writes the values and gives the page its new geometry
 // (the view redraws). Returns false when cancelled.
-bool editBaseImage(Document& document, LearningView& view, QWidget* parent);
+bool editBaseImage(Document& document, LearningView& view, Prompter& prompter, QWidget* parent);
 
 } // namespace velunto
