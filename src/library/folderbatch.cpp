@@ -4,6 +4,7 @@
 #include <QtConcurrent/QtConcurrentRun>
 
 #include <algorithm>
+#include <utility>
 
 namespace velunto {
 
@@ -31,13 +32,16 @@ void FolderBatch::start()
 
 void FolderBatch::work(State& state)
 {
-    const int n = int(state.files.size());
+    // Read without detaching: the workers share the list, and a caller may
+    // still hold a copy of it.
+    const QStringList& files = std::as_const(state.files);
+    const int n = int(files.size());
     while (!state.cancelled) {
         const int index = state.next++;
         if (index >= n)
             return;
-        BatchOutcome outcome = state.task(state.files[index]);
-        outcome.path = state.files[index];
+        BatchOutcome outcome = state.task(files[index]);
+        outcome.path = files[index];
         {
             std::lock_guard lock(state.mutex);
             state.outcomes[size_t(index)] = std::move(outcome);
