@@ -4,6 +4,7 @@
 #include "app/linkfieldsdialog.h"
 #include "app/pagearea.h"
 #include "app/topiclibrary.h"
+#include "common/filemessages.h"
 #include "document/fontnames.h"
 #include "library/topiclist.h"
 #include "platform/display.h"
@@ -543,10 +544,7 @@ bool MainWindow::writeSettings()
     saveSettings(m_settings, m_context.store);
     if (m_context.store.commit())
         return true;
-    m_context.prompter.error(QStringLiteral("Die Datei \"") + m_context.store.filePath() +
-                             QStringLiteral("\" kann nicht geschrieben werden. Mögliche "
-                                            "Ursachen:\r\n- Ungültiger Ordner oder Dateiname\r\n"
-                                            "- Fehlende Schreibzugriffsberechtigung im Netzwerk"));
+    m_context.prompter.error(fileWriteErrorMessage(m_context.store.filePath()));
     return false;
 }
 
