@@ -6,7 +6,6 @@
 #include "app/pagearea.h"
 #include "app/topiclibrary.h"
 #include "document/documentfile.h"
-#include "document/pictureexport.h"
 #include "document/picturefile.h"
 #include "library/worksheetlogo.h"
 #include "platform/prompter.h"
@@ -15,12 +14,9 @@
 #include "view/ui/learningview.h"
 #include "view/ui/objecteditorwindow.h"
 #include "view/ui/pageratiodialog.h"
+#include "view/ui/picturesource.h"
 
-#include <QClipboard>
 #include <QFileInfo>
-#include <QGuiApplication>
-#include <QImage>
-#include <QMimeData>
 
 namespace velunto {
 
@@ -233,13 +229,9 @@ void MainWindow::afterBaseImageChanged()
 
 void MainWindow::baseImageFromFile()
 {
-    Prompter::FileRequest request;
-    request.title = QStringLiteral("Basisbild aus Datei einfügen");
-    request.directory =
-        m_document.header.FileName.isEmpty() ? m_currentTopicFolder : documentFolder();
-    request.filters = {QStringLiteral("Bilddateien (*.bmp *.png *.jpg)"),
-                       QStringLiteral("Alle Dateien (*.*)")};
-    const auto file = m_context.prompter.openFile(request);
+    const auto file = choosePictureFile(
+        m_context.prompter, QStringLiteral("Basisbild aus Datei einfügen"),
+        m_document.header.FileName.isEmpty() ? m_currentTopicFolder : documentFolder());
     if (!file)
         return;
     const PictureFileResult result = insertBaseImageFromFile(m_document, *file);
@@ -252,24 +244,17 @@ void MainWindow::baseImageFromFile()
 
 void MainWindow::baseImageFromClipboard()
 {
-    const QMimeData* data = QGuiApplication::clipboard()->mimeData();
-    const QImage image =
-        data != nullptr && data->hasImage() ? qvariant_cast<QImage>(data->imageData()) : QImage();
-    if (image.isNull()) {
-        m_context.prompter.information(
-            QStringLiteral("Die Zwischenablage enthält keine Bitmap-Grafik."));
+    auto picture = pictureFromClipboard(m_context.prompter);
+    if (!picture)
         return;
-    }
-    m_document.baseImage = image.convertToFormat(QImage::Format_ARGB32);
+    m_document.baseImage = std::move(*picture);
     m_document.setModified();
     afterBaseImageChanged();
 }
 
 void MainWindow::baseImageToClipboard()
 {
-    if (!confirmPictureExport(m_document, m_context.prompter))
-        return;
-    QGuiApplication::clipboard()->setImage(m_document.baseImage);
+    copyPictureToClipboard(m_document.baseImage, m_document, m_context.prompter);
 }
 
 void MainWindow::deleteBaseImage()

@@ -1,12 +1,10 @@
 #include "app/documentpropertiesdialog.h"
 
 #include "document/document.h"
-#include "document/pictureexport.h"
-#include "document/picturefile.h"
 #include "platform/prompter.h"
 #include "platform/ui/dialogbuttons.h"
+#include "view/ui/picturesource.h"
 
-#include <QClipboard>
 #include <QComboBox>
 #include <QDateTime>
 #include <QDialogButtonBox>
@@ -14,12 +12,10 @@
 #include <QFileInfo>
 #include <QFormLayout>
 #include <QGroupBox>
-#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
-#include <QMimeData>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -291,40 +287,23 @@ void DocumentPropertiesDialog::showPasswordState()
 
 void DocumentPropertiesDialog::logoFromClipboard()
 {
-    const QMimeData* data = QGuiApplication::clipboard()->mimeData();
-    const QImage image =
-        data != nullptr && data->hasImage() ? qvariant_cast<QImage>(data->imageData()) : QImage();
-    if (image.isNull()) {
-        m_prompter.information(QStringLiteral("Die Zwischenablage enthält keine Bitmap-Grafik."));
-        return;
+    if (auto picture = pictureFromClipboard(m_prompter)) {
+        m_logo = std::move(*picture);
+        showLogo();
     }
-    m_logo = image.convertToFormat(QImage::Format_ARGB32);
-    showLogo();
 }
 
 void DocumentPropertiesDialog::logoFromFile()
 {
-    Prompter::FileRequest request;
-    request.title = QStringLiteral("Logo aus Datei laden");
-    request.filters = {QStringLiteral("Bilddateien (*.bmp *.png *.jpg)"),
-                       QStringLiteral("Alle Dateien (*.*)")};
-    const auto file = m_prompter.openFile(request);
-    if (!file)
-        return;
-    const PictureFileResult result = loadPictureFile(*file);
-    if (!result.ok()) {
-        m_prompter.error(result.error);
-        return;
+    if (auto picture = pictureFromFile(m_prompter, QStringLiteral("Logo aus Datei laden"), {})) {
+        m_logo = std::move(*picture);
+        showLogo();
     }
-    m_logo = result.picture;
-    showLogo();
 }
 
 void DocumentPropertiesDialog::logoToClipboard()
 {
-    if (m_logo.isNull() || !confirmPictureExport(m_document, m_prompter))
-        return;
-    QGuiApplication::clipboard()->setImage(m_logo);
+    copyPictureToClipboard(m_logo, m_document, m_prompter);
 }
 
 void DocumentPropertiesDialog::deleteLogo()

@@ -5,10 +5,9 @@
 #include "document/document.h"
 #include "document/kinds.h"
 #include "document/markup.h"
-#include "document/pictureexport.h"
-#include "document/picturefile.h"
 #include "platform/prompter.h"
 #include "view/kindsets.h"
+#include "view/ui/picturesource.h"
 #include "view/ui/transformdialog.h"
 
 #include <QAction>
@@ -28,7 +27,6 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
-#include <QMimeData>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPlainTextEdit>
@@ -1092,46 +1090,28 @@ void ObjectEditorWindow::chooseColour(ColorRef EditorFields::*field, const QStri
 
 void ObjectEditorWindow::pictureFromClipboard()
 {
-    const QMimeData* data = QApplication::clipboard()->mimeData();
-    const QImage image =
-        data != nullptr && data->hasImage() ? qvariant_cast<QImage>(data->imageData()) : QImage();
-    if (image.isNull()) {
-        m_prompter.information(QStringLiteral("Die Zwischenablage enthält keine Bitmap-Grafik."));
-        return;
-    }
-    EditorFields f = gatherFields();
-    f.picture = image.convertToFormat(QImage::Format_ARGB32);
-    changeFields(f);
-    showPicture();
+    if (auto picture = velunto::pictureFromClipboard(m_prompter))
+        takePicture(std::move(*picture));
 }
 
 void ObjectEditorWindow::pictureFromFile()
 {
-    Prompter::FileRequest request;
-    request.title = QStringLiteral("Bild aus Datei laden");
-    request.directory = QFileInfo(m_document.header.FileName).absolutePath();
-    request.filters = {QStringLiteral("Bilddateien (*.bmp *.png *.jpg)"),
-                       QStringLiteral("Alle Dateien (*.*)")};
-    const auto file = m_prompter.openFile(request);
-    if (!file)
-        return;
-    const PictureFileResult result = loadPictureFile(*file);
-    if (!result.ok()) {
-        m_prompter.error(result.error);
-        return;
-    }
+    if (auto picture = velunto::pictureFromFile(m_prompter, QStringLiteral("Bild aus Datei laden"),
+                                                documentFolder()))
+        takePicture(std::move(*picture));
+}
+
+void ObjectEditorWindow::takePicture(Picture picture)
+{
     EditorFields f = gatherFields();
-    f.picture = result.picture;
+    f.picture = std::move(picture);
     changeFields(f);
     showPicture();
 }
 
 void ObjectEditorWindow::pictureToClipboard()
 {
-    const Picture& picture = m_editor.fields().picture;
-    if (picture.isNull() || !confirmPictureExport(m_document, m_prompter))
-        return;
-    QApplication::clipboard()->setImage(picture);
+    copyPictureToClipboard(m_editor.fields().picture, m_document, m_prompter);
 }
 
 void ObjectEditorWindow::textFromClipboard()
@@ -1147,7 +1127,7 @@ void ObjectEditorWindow::textFromFile()
         return;
     Prompter::FileRequest request;
     request.title = QStringLiteral("Textdatei öffnen");
-    request.directory = QFileInfo(m_document.header.FileName).absolutePath();
+    request.directory = documentFolder();
     request.filters = {QStringLiteral("Textdateien (*.txt)"), QStringLiteral("Alle Dateien (*.*)")};
     const auto file = m_prompter.openFile(request);
     if (!file)
@@ -1205,9 +1185,8 @@ void ObjectEditorWindow::browseFile()
                        QStringLiteral("Alle Dateien (*.*)")};
     request.filterIndex = document ? 0 : 2;
     request.defaultSuffix = document ? QStringLiteral("vlt") : QString();
-    request.directory = m_path->text().isEmpty() || isWebAddress(m_path->text())
-                            ? QFileInfo(m_document.header.FileName).absolutePath()
-                            : m_path->text();
+    request.directory = m_path->text().isEmpty() || isWebAddress(m_path->text()) ? documentFolder()
+                                                                                 : m_path->text();
     if (const auto file = m_prompter.openFile(request))
         m_path->setText(*file);
 }
@@ -1215,6 +1194,12 @@ void ObjectEditorWindow::browseFile()
 void ObjectEditorWindow::makePathRelative()
 {
     m_path->setText(pathRelativeToDocument(m_path->text(), m_document.header.FileName));
+}
+
+QString ObjectEditorWindow::documentFolder() const
+{
+    const QString& file = m_document.header.FileName;
+    return file.isEmpty() ? QString() : QFileInfo(file).absolutePath();
 }
 
 // --- the page ------------------------------------------------------------------------------

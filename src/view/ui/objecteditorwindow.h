@@ -135,6 +135,7 @@ class ObjectEditorWindow : public QWidget, public PagePointerHandler
     void chooseColour(ColorRef EditorFields::*field, const QString& title);
     void pictureFromClipboard();
     void pictureFromFile();
+    void takePicture(Picture picture);
     void pictureToClipboard();
     void textFromClipboard();
     void textFromFile();
@@ -142,6 +143,8 @@ class ObjectEditorWindow : public QWidget, public PagePointerHandler
     void wrapInTag(int styleBit);
     void browseFile();
     void makePathRelative();
+    // Where the file dialogs start: the folder of the document's file.
+    QString documentFolder() const;
     void setSide(int side);
     void showPageMenu(QPoint position);
 
