@@ -587,6 +587,28 @@ void rememberCard(const DrawContext& ctx, ObjDataTyp& o, const QRect& card)
 
 // --- the authored kinds ------------------------------------------------------------
 
+namespace {
+
+// What stands in for a card: on worksheets a query field's answer box and
+// answer, on the solution overlay nothing but answers, in the view the
+// covered box of a covered field. False when the card itself is drawn.
+bool drawStandIn(DrawContext& ctx, const ObjDataTyp& o, const ObjectGeometry& g)
+{
+    if (ctx.renderMode != RenderMode::View && showsAnswer(o.Typ)) {
+        drawWorksheetQuery(ctx, o, g.card, g.side);
+        return true;
+    }
+    if (ctx.renderMode == RenderMode::SolutionOverlay)
+        return true;
+    if (ctx.renderMode == RenderMode::View && isCovered(o)) {
+        drawCoveredBox(ctx, o, g.card, questionMarkShrink(ctx, o));
+        return true;
+    }
+    return false;
+}
+
+} // namespace
+
 QRect drawTextCard(DrawContext& ctx, int index)
 {
     ObjDataTyp& o = ctx.document->objects[index];
@@ -594,13 +616,7 @@ QRect drawTextCard(DrawContext& ctx, int index)
     const ObjectGeometry g = placeObject(ctx, o, layout.card);
     QRect painted = drawLineAndMarks(ctx, index, g) | g.card;
 
-    if (ctx.renderMode != RenderMode::View && showsAnswer(o.Typ)) {
-        drawWorksheetQuery(ctx, o, g.card, g.side);
-    } else if (ctx.renderMode == RenderMode::SolutionOverlay) {
-        // The overlay shows answers only.
-    } else if (ctx.renderMode == RenderMode::View && isCovered(o)) {
-        drawCoveredBox(ctx, o, g.card, questionMarkShrink(ctx, o));
-    } else {
+    if (!drawStandIn(ctx, o, g)) {
         DrawKey key;
         key << QStringLiteral("text") << o.Text << layout.font.family << layout.font.pixelSize
             << layout.font.style << o.Farbe << o.HFarbe << o.HDeck << o.LinieFarbe << o.TAusr
@@ -623,13 +639,7 @@ QRect drawPictureCard(DrawContext& ctx, int index)
     const ObjectGeometry g = placeObject(ctx, o, pictureCardSize(ctx, o));
     QRect painted = drawLineAndMarks(ctx, index, g) | g.card;
 
-    if (ctx.renderMode != RenderMode::View && showsAnswer(o.Typ)) {
-        drawWorksheetQuery(ctx, o, g.card, g.side);
-    } else if (ctx.renderMode == RenderMode::SolutionOverlay) {
-        // The overlay shows answers only.
-    } else if (ctx.renderMode == RenderMode::View && isCovered(o)) {
-        drawCoveredBox(ctx, o, g.card, questionMarkShrink(ctx, o));
-    } else {
+    if (!drawStandIn(ctx, o, g)) {
         QPainter& p = *ctx.painter;
         const QImage& picture = pictureOf(o);
         p.save();
