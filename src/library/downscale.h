@@ -25,13 +25,13 @@ int downscalePictures(Document& document);
 // The information after scaling the open document's pictures.
 QString downscaleReport(int scaled);
 
+// The confirmation before every document of folder is scaled down and saved.
+QString downscaleFolderQuestion(const QString& folder);
+
 // Scales down the pictures of the document at path and saves it to the same
 // file, only when a picture was scaled (Done; otherwise Unchanged). The
 // document is read into a document of its own; fontName is the program's
 // document font for files that name none.
-// The confirmation before every document of folder is scaled down and saved.
-QString downscaleFolderQuestion(const QString& folder);
-
 BatchOutcome downscaleDocumentFile(const QString& path, const QString& fontName);
 DocumentTask downscaleTask(const QString& fontName);
 
