@@ -230,6 +230,11 @@ bool DrawContext::isSelected(int index) const
     return view && view->editorOpen && view->selectedObject == index;
 }
 
+int DrawContext::currentQuestion() const
+{
+    return view ? view->currentQuestion : 1;
+}
+
 // --- ObjectPainter ---------------------------------------------------------------
 
 ObjectPainter::ObjectPainter()

@@ -51,6 +51,8 @@ struct DrawContext
     bool exerciseRunning() const;
     bool editorOpen() const;
     bool isSelected(int index) const;
+    // The question shown for single and multiple-choice questions, 1-based.
+    int currentQuestion() const;
 };
 
 // How an object sits on the page: its card and where its line runs.
