@@ -113,7 +113,7 @@ public:
     // --- state kept between layouts --------------------------------------------
 
     int gapCursor = 0;     // next gap object that a cloze layout without create moves
-    int clozeFontStep = 0; // font size found by the cloze layout
+    int clozeFontStep = 0; // font shrink found by the last cloze layout (zero or negative)
 
 private:
     bool m_modified = false;

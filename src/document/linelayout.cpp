@@ -59,6 +59,8 @@ class ParagraphLayout
         return tag;
     }
     int lineEnd() const { return m_p.width - m_p.rightMargin; }
+    // Where a rule ends.
+    int areaRight() const { return m_p.tabsInArea ? lineEnd() : m_p.width; }
     QString minimumGapText() const { return QString(std::max(0, m_p.minGap), u'X'); }
 
     void switchStyle(TagKind kind)
@@ -170,15 +172,16 @@ int ParagraphLayout::run()
         case TagKind::Rule:
             output(m_segStart, pos);
             if (drawsText())
-                m_canvas.drawHLine(m_x, m_p.width, m_y + m_lineHeight / 2 - 1, m_p.colour);
-            m_x = m_p.width;
+                m_canvas.drawHLine(m_x, areaRight(), m_y + m_lineHeight / 2 - 1, m_p.colour);
+            m_x = areaRight();
             // With the break candidate just before the next character, that
             // character finds no room after x = W and starts the next line.
             skipTag(pos, tag.length);
             break;
         case TagKind::TabStop:
             output(m_segStart, pos);
-            m_x = rnd(tag.value / 100.0 * m_p.width);
+            m_x = m_p.tabsInArea ? m_p.leftX + rnd(tag.value / 100.0 * (lineEnd() - m_p.leftX))
+                                 : rnd(tag.value / 100.0 * m_p.width);
             // As after the rule: text that does not fit behind the tab moves
             // to the next line instead of running off the page.
             skipTag(pos, tag.length);
@@ -265,8 +268,7 @@ void ParagraphLayout::closeGap(qsizetype pos)
 
 void ParagraphLayout::emitGap(const QString& content)
 {
-    const qsizetype bar = content.indexOf(u'|');
-    const QString first = bar < 0 ? content : content.left(bar);
+    const QString first = gapAlternatives(content).constFirst();
 
     applyFont(m_p.colour);
     int b = std::max({m_canvas.width(u" XX"), m_canvas.width(u' ' + first),
@@ -279,7 +281,7 @@ void ParagraphLayout::emitGap(const QString& content)
             const int index = doc.addGeneratedObject(ObjectKind::GapCard, Layer::TextsAndImages,
                                                      first, 0, 0.0, 0.0, Side::Top, 0);
             gap = &doc.objects[index];
-            gap->BildKenn = u'|' + content + u'|';
+            gap->BildKenn = gapAnswerList(content);
         } else {
             for (int i = std::max(0, doc.gapCursor); i < doc.objectCount(); ++i) {
                 if (doc.objects[i].Typ == ObjectKind::GapCard) {

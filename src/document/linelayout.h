@@ -39,6 +39,9 @@ struct LayoutParams
     int minGap = 3;           // MinLuecke: a gap is at least this many "X" wide
     int boxSizePercent = 100; // worksheet modes: gaps are widened to this percentage
     bool textVisible = true;  // SolutionOverlay, Cloze: whether text runs are drawn
+    // Tabs and rules measure against the area from leftX to width - rightMargin
+    // instead of the whole width (the cells of a gap table).
+    bool tabsInArea = false;
 
     // Cloze: receives the new GapCards (create) or supplies the existing ones,
     // from its gapCursor on. Without a document, gaps only take their room.

@@ -153,6 +153,19 @@ QString removeStyleTags(QStringView text)
     return removeTagsIf(text, isStyleTag);
 }
 
+QStringList gapAlternatives(QStringView content)
+{
+    QStringList alternatives;
+    for (QStringView part : content.split(u'|'))
+        alternatives << part.trimmed().toString();
+    return alternatives;
+}
+
+QString gapAnswerList(QStringView content)
+{
+    return u'|' + gapAlternatives(content).join(u'|') + u'|';
+}
+
 EditedText wrapSelection(const QString& text, int start, int length, const QString& open,
                          const QString& close)
 {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <QStringView>
 
 namespace velunto {
@@ -46,6 +47,15 @@ bool switchesOn(TagKind kind);
 QString removeTags(QStringView text);
 // text without "<b>", "</b>", "<i>", "</i>", "<u>", "</u>".
 QString removeStyleTags(QStringView text);
+
+// The alternatives of a gap's content, the parts between "|", each without
+// leading and trailing blanks: "<<vier | Vier>>" accepts "vier" and "Vier",
+// exactly as an author reads them. The first one is the gap's answer; an
+// empty content is one empty alternative.
+QStringList gapAlternatives(QStringView content);
+// The accepted answers as a gap card keeps them: "|" + the alternatives
+// joined by "|" + "|", so that "|" + answer + "|" finds one.
+QString gapAnswerList(QStringView content);
 
 // An editor's text with its selection.
 struct EditedText

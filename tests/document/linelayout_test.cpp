@@ -104,6 +104,8 @@ TEST(LineLayout, GapWidthFollowsFirstAlternativeMinimumAndKeepsAllAnswers)
     };
     const Case cases[] = {
         {u"<<vier|Vier|4>>", 3, u"vier", u"|vier|Vier|4|", 50},
+        // alternatives written with blanks are taken as an author reads them
+        {u"<< vier | Vier >>", 3, u"vier", u"|vier|Vier|", 50},
         {u"<<>>", 3, u"", u"||", 40},    // " XXX"
         {u"<<a>>", 0, u"a", u"|a|", 30}, // never narrower than " XX"
         {u"<<ab|abcdefgh>>", 6, u"ab", u"|ab|abcdefgh|", 70},
@@ -261,6 +263,22 @@ TEST(LineLayout, TabRightAlignedFieldsRuleAndColourTags)
         EXPECT_TRUE(hidden.lines.empty());
         EXPECT_TRUE(hidden.texts.empty());
     }
+}
+
+TEST(LineLayout, TabsAndRulesOfATableCellMeasureAgainstTheCell)
+{
+    // The cell runs from 100 to 500 on a line 870 wide.
+    FixedWidthCanvas canvas;
+    LayoutParams p = params(LayoutMode::Cloze, 870);
+    p.leftX = 100;
+    p.rightMargin = 370;
+    p.tabsInArea = true;
+    lineLayout(canvas, p, u"ab<@POSX=50%>cd<@LINIE>", 0);
+    ASSERT_EQ(canvas.texts.size(), 2u);
+    EXPECT_EQ(canvas.texts[1].x, 300);
+    ASSERT_EQ(canvas.lines.size(), 1u);
+    EXPECT_EQ(canvas.lines[0].x1, 320);
+    EXPECT_EQ(canvas.lines[0].x2, 500);
 }
 
 TEST(LineLayout, InfoModeDrawsGapMarksAsWritten)
