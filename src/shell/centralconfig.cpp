@@ -63,9 +63,8 @@ class Section
     void folder(const char* key, QString& target) const
     {
         if (const auto v = raw(key)) {
-            const QString existing = existingFolder(*v);
-            if (!existing.isEmpty())
-                target = existing;
+            if (const QString folder = folderSetting(*v); !folder.isEmpty())
+                target = folder;
         }
     }
     void boolean(const char* key, bool& target) const

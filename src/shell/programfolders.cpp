@@ -23,6 +23,13 @@ QString existingFolder(const QString& folder)
     return withTrailingSlash(info.absoluteFilePath());
 }
 
+QString folderSetting(const QString& text)
+{
+    if (text.trimmed().isEmpty())
+        return {};
+    return withTrailingSlash(text);
+}
+
 ProgramFolders ProgramFolders::below(const QString& resourceDir, const QString& dataDir)
 {
     ProgramFolders f;

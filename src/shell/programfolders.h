@@ -39,4 +39,10 @@ QString withTrailingSlash(const QString& path);
 // empty or names no existing folder.
 QString existingFolder(const QString& folder);
 
+// A folder setting as stored or configured, with "/" appended; empty when the
+// text is blank. Whether the folder exists is not asked here: a network share
+// or a USB stick that is missing at start must not cost the teacher the
+// setting, so each use checks the folder and reports it there.
+QString folderSetting(const QString& text);
+
 } // namespace velunto

@@ -33,7 +33,7 @@ struct FloatField
 struct TextField
 {
     QString* value;
-    bool folder = false;   // taken only when the folder exists
+    bool folder = false;   // a folder: "/" appended, blank keeps the held value
     int minimumLength = 0; // shorter texts keep the held value
 };
 
@@ -190,8 +190,7 @@ void readInto(const FloatField& f, const QString& text)
 void readInto(const TextField& f, const QString& text)
 {
     if (f.folder) {
-        const QString folder = existingFolder(text);
-        if (!folder.isEmpty())
+        if (const QString folder = folderSetting(text); !folder.isEmpty())
             *f.value = folder;
         return;
     }

@@ -141,7 +141,7 @@ TEST(CentralConfig, ProxyKeysMissingFromAnActiveSectionAreEmpty)
     EXPECT_TRUE(s.proxy.password.isEmpty());
 }
 
-TEST(CentralConfig, FoldersAreTakenOnlyWhenTheyExist)
+TEST(CentralConfig, FoldersAreTakenEvenWhenMissingAtStartButNotTheTopicFolder)
 {
     QTemporaryDir dir;
     const QString real = dir.path(); // without trailing slash
@@ -153,7 +153,7 @@ TEST(CentralConfig, FoldersAreTakenOnlyWhenTheyExist)
                                                   "NetzKomOrdner=%1\nNetzKomVerfahren=2\n"
                                                   "[Start]\nThemenordner=%1\n")
                                        .arg(real));
-    EXPECT_EQ(s.folders.chronicle, held.folders.chronicle);
+    EXPECT_EQ(s.folders.chronicle, QStringLiteral("/gibt/es/nicht/")); // checked when used
     EXPECT_EQ(s.folders.protocol, real + u'/');
     EXPECT_EQ(s.network.folder, real + u'/');
     EXPECT_EQ(s.network.channel, held.network.channel);

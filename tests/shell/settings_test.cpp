@@ -213,8 +213,8 @@ TEST_F(StoreFixture, UnusableStoredValuesKeepTheDefault)
         {"Dok-SeitRatioHoehe", "0"},
         {"Dok-SeitRatioArt", "7"},
         {"Opt-Sound", "ja"},
-        {"Opt-ChronikOrdner", "/gibt/es/nicht"},
         {"NetzKomOrdner", ""},
+        {"Opt-ProtOrdner", "  "},
         {"Symbolstempel-Zeichen", "abc"},
         {"NetzKom-Port", "70000"},
     };
@@ -227,6 +227,36 @@ TEST_F(StoreFixture, UnusableStoredValuesKeepTheDefault)
     Settings loaded = defaults;
     loadSettings(loaded, UserStore(storePath));
     EXPECT_EQ(texts(loaded), texts(defaults));
+}
+
+TEST_F(StoreFixture, FolderSettingsSurviveAStartWhileTheirFoldersAreMissing)
+{
+    // The share and the stick are not mounted at this start.
+    const std::pair<const char*, QString> stored[] = {
+        {"NetzKomOrdner", "/mnt/schulnetz/kom/"},
+        {"Opt-ChronikOrdner", "/media/lehrer/STICK/chronik"},
+        {"Opt-TauschboerseOrdner", "/mnt/schulnetz/tausch/"},
+        {"Opt-ProtOrdner", "/mnt/schulnetz/protokolle/"},
+        {"Opt-BestListOrdner", "/mnt/schulnetz/bestenlisten/"},
+        {"Opt-BilderGalerieOrdner", "/media/lehrer/STICK/bilder/"},
+    };
+    UserStore store(storePath);
+    for (const auto& [name, text] : stored)
+        store.write(QString::fromLatin1(name), text);
+    ASSERT_TRUE(store.commit());
+
+    Settings loaded = Settings::defaults(folders);
+    loadSettings(loaded, UserStore(storePath));
+    EXPECT_EQ(loaded.folders.chronicle, QStringLiteral("/media/lehrer/STICK/chronik/"));
+    EXPECT_EQ(loaded.network.folder, QStringLiteral("/mnt/schulnetz/kom/"));
+
+    // Written back at close as they were read.
+    UserStore back(dir.filePath(QStringLiteral("config/zurueck.ini")));
+    saveSettings(loaded, back);
+    ASSERT_TRUE(back.commit());
+    const UserStore written(back.filePath());
+    for (const auto& [name, text] : stored)
+        EXPECT_EQ(written.read(QString::fromLatin1(name)), withTrailingSlash(text)) << name;
 }
 
 TEST_F(StoreFixture, AnyChannelMethodOtherThanOneMeansTheFolderAlone)
