@@ -92,8 +92,25 @@ struct Magic
     QByteArray version; // characters 5 to 8
 };
 
+// True when bytes, at most four, are how a magic of ours begins.
+bool beginsLikeMagic(QByteArrayView bytes)
+{
+    return bytesOf(kMagicVelunto).startsWith(bytes) || bytesOf(kMagicOld).startsWith(bytes);
+}
+
 Magic readMagic(ByteReader& in)
 {
+    const qsizetype start = in.position();
+    const std::int32_t length = in.readInt32();
+    if (length < 0 || length > in.remaining()) {
+        // The length runs past the end: a magic cut short, or the first bytes
+        // of a file of another kind (a PNG "length" is 1.2 billion), which
+        // is then reported as such rather than as a file cut short.
+        const QByteArrayView rest = in.bytes().sliced(in.position());
+        if (!beginsLikeMagic(rest.first(std::min<qsizetype>(4, rest.size()))))
+            return {};
+    }
+    in.seek(start);
     const QByteArray magic = in.readRawStr();
     return {knownFormat(magic), magic.mid(4, 4)};
 }

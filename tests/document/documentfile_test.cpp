@@ -371,6 +371,10 @@ TEST_F(DocumentFileTest, RefusedFilesLeaveTheStartDocumentAndSayWhy)
         {"other format", withMagic("ABC-2.21"), {kWrongFormat}},
         {"empty magic", withMagic(""), {kWrongFormat}},
         {"empty file", {}, {}},
+        {"a picture renamed", pngSignature() + good.mid(8), {kWrongFormat}},
+        {"a text", QByteArray("Liebe Eltern,\r\nam Freitag ..."), {kWrongFormat}},
+        {"magic cut short", good.left(7), {}},
+        {"length only", good.left(4), {}},
         {"truncated", good.left(good.size() - 30), {}},
         {"picture bytes broken", good.left(good.size() - 40) + QByteArray(40, 'x'), {}},
     };
