@@ -43,10 +43,9 @@ bool opensAsPoint(int kind)
 LearningView::LearningView(Document& document, Prompter& prompter, QWidget* parent)
     : QWidget(parent), m_document(document), m_prompter(prompter), m_composer(document, m_state)
 {
-    m_opener = [](const QString& target) {
-        DesktopLauncher launcher;
-        return isWebAddress(target) ? launcher.openAddress(target) : launcher.launchFile(target);
-    };
+    // A link comes with the document, which may come from anywhere: it is
+    // handed to the desktop's handler for its type and never started itself.
+    m_opener = [](const QString& target) { return DesktopLauncher().openAddress(target); };
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMouseTracking(true);
     setFocusPolicy(Qt::StrongFocus);

@@ -49,8 +49,9 @@ class LearningView : public QWidget
 
     // Where link texts are looked up; asked at every click on a link.
     void setLinkFolders(std::function<LinkFolders()> folders) { m_folders = std::move(folders); }
-    // Opens a resolved link with the operating system; true on success. The
-    // desktop's opener is used until one is set.
+    // Opens a resolved link with the operating system; true on success. Until
+    // one is set, links go to the desktop's handler for their type, so that a
+    // document can never start a program file.
     void setOpener(std::function<bool(const QString&)> opener) { m_opener = std::move(opener); }
 
     void addPointerHandler(PagePointerHandler* handler);
