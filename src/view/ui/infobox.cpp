@@ -1,6 +1,7 @@
 #include "view/ui/infobox.h"
 
 #include "common/colorref.h"
+#include "common/filemessages.h"
 #include "document/linelayout.h"
 #include "document/markup.h"
 #include "platform/prompter.h"
@@ -25,8 +26,8 @@ namespace velunto {
 namespace {
 
 constexpr int kBoxWidth = 420;
-constexpr int kMaxTextArea = 566;
-constexpr int kOffset = 6; // from the window's right and top edge
+constexpr int kMaxBoxHeight = 566; // the whole box, buttons and margins included
+constexpr int kOffset = 6;         // from the window's right and top edge
 constexpr double kShownPoints = 14.0;
 constexpr double kPrintedPoints = 11.0;
 constexpr ColorRef kBackground = 0xE1FFFF; // pale yellow
@@ -59,6 +60,7 @@ InfoBox::InfoBox(Prompter& prompter, QWidget* window) : QFrame(window), m_prompt
     connect(closeButton, &QPushButton::clicked, this, &QWidget::hide);
 
     auto* buttons = new QHBoxLayout;
+    m_buttons = buttons;
     buttons->addWidget(printButton);
     buttons->addWidget(exportButton);
     buttons->addWidget(copyButton);
@@ -80,13 +82,20 @@ void InfoBox::showText(const QString& text, const QString& fontName)
         renderInfoText(splitParagraphs(text), textWidth, kShownPoints, kBackground, fontName);
     m_picture->setPixmap(QPixmap::fromImage(picture));
     m_picture->resize(textWidth, std::max(1, picture.height()));
-    const int area = std::min(picture.height() + 34, kMaxTextArea);
+    const int chrome = chromeHeight();
+    const int area = std::min(picture.height() + 34, kMaxBoxHeight - chrome);
     m_scroll->setFixedHeight(area);
-    adjustSize();
-    resize(kBoxWidth, sizeHint().height());
+    setFixedSize(kBoxWidth, area + chrome);
     placeInWindow();
     show();
     raise();
+}
+
+int InfoBox::chromeHeight() const
+{
+    const QMargins m = layout()->contentsMargins();
+    return 2 * frameWidth() + m.top() + m.bottom() + layout()->spacing() +
+           m_buttons->sizeHint().height();
 }
 
 void InfoBox::placeInWindow()
@@ -128,8 +137,7 @@ void InfoBox::exportText()
         return;
     QSaveFile file(*path);
     if (!file.open(QIODevice::WriteOnly) || file.write(m_plain.toUtf8()) < 0 || !file.commit())
-        m_prompter.error(QStringLiteral("Die Datei \"") + *path +
-                         QStringLiteral("\" konnte nicht gespeichert werden."));
+        m_prompter.error(fileWriteErrorMessage(*path));
 }
 
 void InfoBox::copyText()

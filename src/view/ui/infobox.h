@@ -2,6 +2,7 @@
 
 #include <QFrame>
 
+class QHBoxLayout;
 class QLabel;
 class QScrollArea;
 
@@ -27,6 +28,8 @@ class InfoBox : public QFrame
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
+    // Everything of the box but its text area: frame, margins, buttons.
+    int chromeHeight() const;
     void placeInWindow();
     void print();
     void exportText();
@@ -36,6 +39,7 @@ class InfoBox : public QFrame
     QString m_plain;
     QScrollArea* m_scroll = nullptr;
     QLabel* m_picture = nullptr;
+    QHBoxLayout* m_buttons = nullptr;
 };
 
 } // namespace velunto
