@@ -21,6 +21,7 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <cmath>
 
 namespace velunto {
 
@@ -100,7 +101,10 @@ PropertiesChange applyProperties(Document& document, const DocumentProperties& p
     h.Zielpunktgroesse = p.Zielpunktgroesse;
     h.BilderPasswort = p.BilderPasswort;
     h.ABLogo = p.ABLogo;
-    h.LogoGroesse = p.logoPercent / 100.0;
+    // Percent and back is not exact for every fraction: a field left as it
+    // was keeps the stored value to the last bit.
+    if (p.logoPercent != h.LogoGroesse * 100.0)
+        h.LogoGroesse = p.logoPercent / 100.0;
     h.LogoAusricht = p.LogoAusricht;
     h.Fusszeile = p.Fusszeile;
     h.FusszeileAusricht = p.FusszeileAusricht;
@@ -201,9 +205,16 @@ QWidget* DocumentPropertiesDialog::worksheetGroup()
     m_logoSize = new QDoubleSpinBox;
     m_logoSize->setLocale(QLocale(QLocale::German, QLocale::Germany));
     m_logoSize->setDecimals(1);
-    m_logoSize->setRange(1.0, 100.0);
+    // Sizes from 1 to 100 % are offered; a size outside them that a file
+    // brings along is shown as it is and kept until the author changes it.
+    const double storedPercent = h.LogoGroesse * 100.0;
+    const bool usable = std::isfinite(storedPercent);
+    m_logoSize->setRange(usable ? std::min(1.0, storedPercent) : 1.0,
+                         usable ? std::max(100.0, storedPercent) : 100.0);
     m_logoSize->setSuffix(QStringLiteral(" %"));
-    m_logoSize->setValue(h.LogoGroesse * 100.0);
+    m_logoSize->setValue(storedPercent);
+    m_storedLogoPercent = storedPercent;
+    m_logoSizeShown = m_logoSize->value();
     m_logoAlign = comboBox(alignments(), h.LogoAusricht);
     m_footer = new QLineEdit(h.Fusszeile);
     m_footerAlign = comboBox(alignments(), h.FusszeileAusricht);
@@ -243,7 +254,9 @@ DocumentProperties DocumentPropertiesDialog::properties() const
     p.Zielpunktgroesse = 100 - 10 * m_targetSize->currentIndex();
     p.BilderPasswort = m_password;
     p.ABLogo = m_logo;
-    p.logoPercent = m_logoSize->value();
+    // The field rounds to one decimal: unchanged, it stands for the stored size.
+    p.logoPercent =
+        m_logoSize->value() == m_logoSizeShown ? m_storedLogoPercent : m_logoSize->value();
     p.LogoAusricht = m_logoAlign->currentIndex();
     p.Fusszeile = m_footer->text();
     p.FusszeileAusricht = m_footerAlign->currentIndex();

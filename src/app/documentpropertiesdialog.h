@@ -96,6 +96,8 @@ class DocumentPropertiesDialog : public QDialog
     QLabel* m_passwordState = nullptr;
     QLabel* m_logoPreview = nullptr;
     QDoubleSpinBox* m_logoSize = nullptr;
+    double m_storedLogoPercent = 20.0;
+    double m_logoSizeShown = 20.0; // the field's value as it opened
     QComboBox* m_logoAlign = nullptr;
     QLineEdit* m_footer = nullptr;
     QComboBox* m_footerAlign = nullptr;

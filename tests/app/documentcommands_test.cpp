@@ -7,6 +7,7 @@
 
 #include <QClipboard>
 #include <QComboBox>
+#include <QDoubleSpinBox>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -261,6 +262,24 @@ TEST(DocumentProperties, TakingThemMarksTheDocumentAndLocksChangedPictures)
     EXPECT_FALSE(doc.picturesUnlocked());
     EXPECT_DOUBLE_EQ(doc.header.LogoGroesse, 0.355);
     EXPECT_EQ(doc.header.Bemerkung, QStringLiteral("Zeile 1\r\nZeile 2"));
+}
+
+TEST(DocumentProperties, LogoWidthsOutsideTheFieldStayUntilTheAuthorChangesThem)
+{
+    ScriptedPrompter prompter;
+    for (const double stored : {1.5, 0.004, 0.123456}) {
+        SCOPED_TRACE(stored);
+        Document doc;
+        doc.header.LogoGroesse = stored;
+        DocumentPropertiesDialog untouched(doc, prompter);
+        applyProperties(doc, untouched.properties());
+        EXPECT_EQ(doc.header.LogoGroesse, stored);
+
+        DocumentPropertiesDialog edited(doc, prompter);
+        edited.logoSizeBox()->setValue(40.0);
+        applyProperties(doc, edited.properties());
+        EXPECT_DOUBLE_EQ(doc.header.LogoGroesse, 0.4);
+    }
 }
 
 TEST(DocumentProperties, DialogChangesThePasswordOnlyAfterTheOldOne)
