@@ -1,3 +1,4 @@
+#include "common/filemessages.h"
 #include "document/document.h"
 #include "platform/prompter.h"
 #include "view/pagegeometry.h"
@@ -12,12 +13,15 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDesktopServices>
 #include <QDoubleSpinBox>
+#include <QFile>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
 #include <QTemporaryDir>
+#include <QUrl>
 
 using namespace velunto;
 
@@ -205,6 +209,63 @@ TEST(LearningView, PointsAndLinksOpen)
     EXPECT_EQ(documents.size(), 1);
 }
 
+// Records what the desktop is asked to open.
+class UrlRecorder : public QObject
+{
+    Q_OBJECT
+
+  public:
+    QList<QUrl> urls;
+
+  public Q_SLOTS:
+    void open(const QUrl& url) { urls << url; }
+};
+
+TEST(LearningView, LinksGoToTheDesktopHandlerAndNeverStartAProgram)
+{
+    Fixture f; // the view's own opener
+    QTemporaryDir dir;
+    const QString script = dir.filePath(QStringLiteral("start.sh"));
+    const QString marker = dir.filePath(QStringLiteral("gestartet"));
+    QFile file(script);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("#!/bin/sh\ntouch '" + marker.toUtf8() + "'\n");
+    file.close();
+    file.setPermissions(file.permissions() | QFileDevice::ExeOwner);
+    f.view->setLinkFolders([&] { return LinkFolders{dir.path() + u'/', {}, {}, {}}; });
+    const int link = f.add(ObjectKind::ExternalLink, 0.4, 0.5, QStringLiteral("start.sh"));
+    f.doc.objects[link].Ebene = Layer::InfoPoints;
+    f.view->documentLoaded();
+
+    UrlRecorder desktop;
+    QDesktopServices::setUrlHandler(QStringLiteral("file"), &desktop, "open");
+    click(f.view, f.at(link));
+    QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
+    EXPECT_EQ(desktop.urls, QList<QUrl>{QUrl::fromLocalFile(script)});
+    EXPECT_TRUE(f.prompter.texts().isEmpty());
+}
+
+TEST(LearningView, InfoBoxKeepsToItsHeightAndReportsAFailedExport)
+{
+    ScriptedPrompter prompter;
+    QWidget window;
+    window.resize(1200, 900);
+    InfoBox box(prompter, &window);
+    const QStringList lines(80, QStringLiteral("Die Zelle ist die kleinste Einheit des Lebens."));
+    box.showText(lines.join(QStringLiteral("\r\n")), QStringLiteral("Arial"));
+    EXPECT_EQ(box.height(), 566); // text area, margins and buttons together
+    box.showText(QStringLiteral("Zelle"), QStringLiteral("Arial"));
+    EXPECT_LT(box.height(), 200);
+
+    QTemporaryDir dir;
+    const QString target = dir.filePath(QStringLiteral("fehlt/zelle.txt"));
+    prompter.files = {target};
+    for (QPushButton* b : box.findChildren<QPushButton*>())
+        if (b->text() == QStringLiteral("Exportieren..."))
+            b->click();
+    EXPECT_EQ(prompter.texts(), QStringList{fileWriteErrorMessage(target)});
+}
+
 TEST(LearningView, NavigationButtonsChangeTheQuestion)
 {
     Fixture f;
@@ -316,3 +377,5 @@ TEST(PageDialogs, BaseImageDialogWritesTheHeader)
     EXPECT_EQ(result.HtgdCol, 0x123456);
     EXPECT_EQ(dialog.opacityBox()->itemText(0), QString("transparent"));
 }
+
+#include "learningview_test.moc"
