@@ -90,9 +90,9 @@ void MainWindow::showStartPage()
     m_document.newDocument();
     if (m_objectEditor)
         m_objectEditor->documentReplaced();
-    setPageGeometry(m_document, false);
-    m_document.setModified(false);
-    m_view->documentLoaded();
+    // A new document keeps the page-ratio presets; only a loaded one derives
+    // its ratio from its margins.
+    m_view->newDocumentShown();
     buildTopicMenu();
     setStartPanelShown(true);
     updateTitle();

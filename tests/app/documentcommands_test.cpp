@@ -3,6 +3,7 @@
 #include "app/documentpropertiesdialog.h"
 #include "document/documentfile.h"
 #include "document/kinds.h"
+#include "view/pagegeometry.h"
 #include "view/ui/learningview.h"
 
 #include <QClipboard>
@@ -42,6 +43,39 @@ struct DocumentFixture : MainWindowFixture
 };
 
 } // namespace
+
+TEST_F(DocumentFixture, NewDocumentsTakeThePageRatioPresets)
+{
+    const struct
+    {
+        const char* art;
+        const char* breite;
+        const char* hoehe;
+        PageRatioPresets header;
+        QSize page; // of the blank 1000 x 700 BaseImage
+    } cases[] = {
+        {"1", "10", "12", {1, 10, 12}, {1000, 1200}}, // a worksheet page
+        {"0", "10", "12", {0, 10, 12}, {1000, 700}},  // the BaseImage's own ratio
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.art);
+        store->write(QStringLiteral("Dok-SeitRatioArt"), QString::fromLatin1(c.art));
+        store->write(QStringLiteral("Dok-SeitRatioBreite"), QString::fromLatin1(c.breite));
+        store->write(QStringLiteral("Dok-SeitRatioHoehe"), QString::fromLatin1(c.hoehe));
+        ASSERT_TRUE(store->commit());
+        store->reload();
+        MainWindow& w = start();
+        w.loadDocument(writeDocument(QStringLiteral("a.vlt"), QStringLiteral("A")), true);
+        w.closeDocument();
+
+        const HeaderDataTyp& h = w.document().header;
+        EXPECT_EQ(h.SeitRatioArt, c.header.art);
+        EXPECT_EQ(h.SeitRatioBreite, c.header.breite);
+        EXPECT_EQ(h.SeitRatioHoehe, c.header.hoehe);
+        EXPECT_EQ(pageExtent(h, w.document().baseImage.size()).size.toSize(), c.page);
+        EXPECT_FALSE(w.document().isModified());
+    }
+}
 
 TEST_F(DocumentFixture, OpenAsksForAFileAndTakesItsFolder)
 {
