@@ -273,6 +273,8 @@ void TopicLibrary::downscaleCurrentDocument()
     const int scaled = velunto::downscalePictures(m_window.document());
     if (scaled > 0) {
         m_window.view().applyPageGeometry(false);
+        // The smaller pictures exist only here until the author saves.
+        m_window.document().setModified();
         m_window.documentChanged();
     }
     m_window.prompter().information(downscaleReport(scaled));
