@@ -365,7 +365,9 @@ void MainWindow::showAbout()
     m_context.prompter.information(
         QStringLiteral("Velunto ") + QApplication::applicationVersion() +
         QStringLiteral("\r\n\r\nInteraktive Themendokumente für Unterricht und Lernen: "
-                       "präsentieren, aufdecken, üben."));
+                       "präsentieren, aufdecken, üben.\r\n\r\n"
+                       "Freie Software unter der GNU General Public License, Version 3 oder "
+                       "neuer."));
 }
 
 // --- document --------------------------------------------------------------------

@@ -110,6 +110,7 @@ TEST(Packaging, InstallPutsEverythingWhereTheDesktopAndTheProgramLook)
           QStringLiteral("share/mime/packages/velunto-mime.xml"),
           QStringLiteral("share/icons/hicolor/scalable/apps/") + kAppId + QStringLiteral(".svg"),
           QStringLiteral("share/metainfo/") + kAppId + QStringLiteral(".metainfo.xml"),
+          QStringLiteral("share/doc/velunto/LICENSE"),
           QStringLiteral("share/velunto/config.ini"),
           QStringLiteral("share/velunto/hilfe/index.html")})
         EXPECT_TRUE(QFileInfo::exists(prefix.filePath(file))) << file.toStdString();
