@@ -1,0 +1,118 @@
+#include "view/drawing/drawingsurface.h"
+
+#include <QPainter>
+
+#include <algorithm>
+#include <cstring>
+
+namespace velunto {
+
+namespace {
+
+QImage premultiplied(QImage picture)
+{
+    if (picture.format() != QImage::Format_ARGB32_Premultiplied)
+        picture.convertTo(QImage::Format_ARGB32_Premultiplied);
+    return picture;
+}
+
+// Copies area of source into target at the same place (both of one size and
+// format).
+void copyArea(QImage& target, const QImage& source, const QRect& area)
+{
+    const QRect a = area & target.rect() & source.rect();
+    if (a.isEmpty())
+        return;
+    const int bytes = a.width() * 4;
+    for (int y = a.top(); y <= a.bottom(); ++y)
+        std::memcpy(target.scanLine(y) + a.left() * 4, source.constScanLine(y) + a.left() * 4,
+                    bytes);
+}
+
+} // namespace
+
+void DrawingSurface::setPictures(QImage shown, QImage composed)
+{
+    m_shown = premultiplied(std::move(shown));
+    m_composed = premultiplied(std::move(composed));
+    if (m_composed.size() != m_shown.size())
+        m_composed = m_shown.copy();
+    m_columns = (m_shown.width() + kTile - 1) / kTile;
+    m_rows = (m_shown.height() + kTile - 1) / kTile;
+    if (m_saved.size() != m_shown.size())
+        m_saved = QImage(m_shown.size(), QImage::Format_ARGB32_Premultiplied);
+    m_tileSaved.assign(size_t(m_columns) * m_rows, false);
+    m_savedBounds = {};
+    m_undoAvailable = false;
+}
+
+void DrawingSurface::takeUndoSnapshot()
+{
+    std::fill(m_tileSaved.begin(), m_tileSaved.end(), false);
+    m_savedBounds = {};
+    m_undoAvailable = true;
+}
+
+void DrawingSurface::aboutToChange(const QRect& area)
+{
+    if (!m_undoAvailable)
+        return;
+    const QRect a = area & m_shown.rect();
+    if (a.isEmpty())
+        return;
+    for (int row = a.top() / kTile; row <= a.bottom() / kTile; ++row) {
+        for (int column = a.left() / kTile; column <= a.right() / kTile; ++column) {
+            const int i = tileIndex(column, row);
+            if (m_tileSaved[i])
+                continue;
+            const QRect tile = QRect(column * kTile, row * kTile, kTile, kTile) & m_shown.rect();
+            copyArea(m_saved, m_shown, tile);
+            m_tileSaved[i] = true;
+            m_savedBounds |= tile;
+        }
+    }
+}
+
+QRect DrawingSurface::undo()
+{
+    if (!m_undoAvailable)
+        return {};
+    m_undoAvailable = false;
+    if (m_savedBounds.isEmpty())
+        return {};
+    for (int row = m_savedBounds.top() / kTile; row <= m_savedBounds.bottom() / kTile; ++row) {
+        for (int column = m_savedBounds.left() / kTile; column <= m_savedBounds.right() / kTile;
+             ++column) {
+            if (m_tileSaved[tileIndex(column, row)])
+                copyArea(m_shown, m_saved,
+                         QRect(column * kTile, row * kTile, kTile, kTile) & m_shown.rect());
+        }
+    }
+    const QRect changed = m_savedBounds;
+    m_savedBounds = {};
+    return changed;
+}
+
+void DrawingSurface::renew(const QRect& area, const QImage& page, QPoint pageOrigin)
+{
+    const QRect a = area & m_shown.rect() & QRect(pageOrigin, page.size());
+    if (a.isEmpty())
+        return;
+    for (QImage* target : {&m_shown, &m_composed, &m_saved}) {
+        QPainter p(target);
+        p.setCompositionMode(QPainter::CompositionMode_Source);
+        p.drawImage(a.topLeft(), page, a.translated(-pageOrigin));
+    }
+}
+
+QRect DrawingSurface::restoreFromComposed(const QRect& area)
+{
+    const QRect a = area & m_shown.rect();
+    if (a.isEmpty())
+        return {};
+    aboutToChange(a);
+    copyArea(m_shown, m_composed, a);
+    return a;
+}
+
+} // namespace velunto

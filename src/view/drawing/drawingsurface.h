@@ -1,0 +1,71 @@
+#pragma once
+
+#include <QImage>
+#include <QPoint>
+#include <QRect>
+#include <QSize>
+
+#include <vector>
+
+namespace velunto {
+
+// The pictures the drawing tools work on: the shown picture (the visible
+// part of the page with the drawings in it), the composed view (the same
+// part of the page without drawings, which the eraser copies from) and the
+// one level of undo.
+//
+// Undo keeps only what a drawing action changed: the picture is cut into
+// tiles, and before a tile changes for the first time after the snapshot
+// its pixels are saved. Taking a snapshot is thus free, and undoing a stroke
+// restores the few tiles it touched instead of the whole picture.
+class DrawingSurface
+{
+  public:
+    static constexpr int kTile = 64;
+
+    // Starts over with a new visible part (after a compose, a scroll or a
+    // move of the visible part). Drops the undo snapshot. Both pictures are
+    // held as premultiplied ARGB32.
+    void setPictures(QImage shown, QImage composed);
+
+    QImage& shown() { return m_shown; }
+    const QImage& shown() const { return m_shown; }
+    const QImage& composed() const { return m_composed; }
+    QSize size() const { return m_shown.size(); }
+    QRect rect() const { return m_shown.rect(); }
+
+    // TakeUndoSnapshot: the state of now is what undo returns to.
+    void takeUndoSnapshot();
+    bool undoAvailable() const { return m_undoAvailable; }
+    void dropUndo() { m_undoAvailable = false; }
+    // Must be called before the pixels of area change; saves what undo needs.
+    void aboutToChange(const QRect& area);
+    // Restores the picture of the last snapshot; returns what changed (empty
+    // when there is nothing to undo).
+    QRect undo();
+
+    // A part of the page was composed anew (a field covered or uncovered):
+    // shown picture, composed view and undo snapshot take the new pixels
+    // of page (whose origin lies at pageOrigin in the shown picture's
+    // coordinates), so that neither undo nor the eraser brings the old state
+    // of the field back.
+    void renew(const QRect& area, const QImage& page, QPoint pageOrigin);
+
+    // The eraser: copies a rectangle of the composed view into the shown
+    // picture. Returns what changed.
+    QRect restoreFromComposed(const QRect& area);
+
+  private:
+    int tileIndex(int column, int row) const { return row * m_columns + column; }
+
+    QImage m_shown;
+    QImage m_composed;
+    QImage m_saved; // the snapshot's pixels of the saved tiles
+    std::vector<bool> m_tileSaved;
+    int m_columns = 0;
+    int m_rows = 0;
+    bool m_undoAvailable = false;
+    QRect m_savedBounds;
+};
+
+} // namespace velunto
