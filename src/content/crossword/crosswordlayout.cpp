@@ -165,6 +165,22 @@ void buildCrossword(Document& document, bool create)
     layoutCrossword(document, layoutPageSize(document));
 }
 
+CrosswordContent crosswordContent(const HeaderDataTyp& header)
+{
+    return {header.KreuzGitter, header.KreuzFragen1, header.KreuzFragen2, header.KreuzFarben};
+}
+
+void applyCrosswordContent(Document& document, const CrosswordContent& content)
+{
+    HeaderDataTyp& h = document.header;
+    h.KreuzGitter = content.grid;
+    h.KreuzFragen1 = content.horizontal;
+    h.KreuzFragen2 = content.vertical;
+    h.KreuzFarben = content.colours;
+    document.setModified(true);
+    layoutCrossword(document, layoutPageSize(document));
+}
+
 void paintCrossword(DrawContext& ctx)
 {
     const HeaderDataTyp& h = ctx.document->header;

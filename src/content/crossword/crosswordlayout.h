@@ -42,6 +42,25 @@ void layoutCrossword(Document& document, QSize page);
 // objects on the layout page; the grid itself is drawn at every compose.
 void buildCrossword(Document& document, bool create);
 
+// What the crossword editor works on: the grid, the clues (index n - 1 for
+// word n) and the six colours of KreuzFarben.
+struct CrosswordContent
+{
+    CrosswordGrid grid{};
+    std::array<QString, kCrosswordSize> horizontal{};
+    std::array<QString, kCrosswordSize> vertical{};
+    std::array<int, 6> colours{};
+
+    bool operator==(const CrosswordContent&) const = default;
+};
+
+CrosswordContent crosswordContent(const HeaderDataTyp& header);
+
+// The editor's OK: the content goes into the Document, which is marked
+// modified, and the letter objects are built again. Objects of other kinds
+// stay as they are.
+void applyCrosswordContent(Document& document, const CrosswordContent& content);
+
 // Draws the boxes, the start marks and the clue list with its titles into
 // the page background.
 void paintCrossword(DrawContext& context);

@@ -1,0 +1,90 @@
+#pragma once
+
+#include "content/crossword/crosswordlayout.h"
+
+#include <QDialog>
+
+#include <array>
+
+class QPushButton;
+class QRadioButton;
+class QTabWidget;
+class QTableWidget;
+class QWidget;
+
+namespace velunto {
+
+class Document;
+class Prompter;
+
+// "Kreuzworträtsel bearbeiten": the author types the letters of the solution
+// words into a 30 x 30 grid, a start mark ("#W1", "#S2", ...) into the cell
+// before each word, and the clues into two tables. Works on a copy of the
+// crossword; only OK hands it back.
+class CrosswordEditor : public QDialog
+{
+    Q_OBJECT
+
+  public:
+    CrosswordEditor(const HeaderDataTyp& header, Prompter& prompter, QWidget* parent = nullptr);
+    ~CrosswordEditor() override;
+
+    // The content as edited so far (an open cell editor included).
+    CrosswordContent content();
+
+    // Where the clue tables are shown: in two windows of their own that stay
+    // on top, or on two further pages of the editor.
+    enum class ClueInput { Windows, Pages };
+    void setClueInput(ClueInput input);
+    ClueInput clueInput() const { return m_clueInput; }
+
+    // OK takes what is typed in an open cell along.
+    void accept() override;
+    // Closing other than with OK asks before the changes are dropped.
+    void reject() override;
+
+    // The controls, for tests.
+    QTableWidget* grid() const { return m_grid; }
+    QTableWidget* clueTable(bool horizontal) const { return m_clues[horizontal ? 0 : 1]; }
+    QWidget* clueWindow(bool horizontal) const { return m_clueWindows[horizontal ? 0 : 1]; }
+    QTabWidget* pages() const { return m_pages; }
+    QPushButton* button(const QString& text) const;
+    QPushButton* colourButton(int index) const { return m_colourButtons[index]; }
+
+  private:
+    class GridTable;
+
+    QWidget* gridPage();
+    QWidget* sidePanel();
+    QTableWidget* makeClueTable(QChar prefix, const std::array<QString, kCrosswordSize>& clues);
+    void fillGrid(const CrosswordGrid& grid);
+    void shadeCell(int row, int column);
+    void shift(ShiftDirection direction);
+    void clearGrid();
+    void clearClues();
+    void chooseColour(int index);
+    void showColour(int index);
+    void commitEdits();
+    // Asks through the prompter with the clue windows taken off the top, so
+    // that the question stays visible.
+    bool ask(const QString& question);
+
+    Prompter& m_prompter;
+    ClueInput m_clueInput = ClueInput::Pages;
+    QTabWidget* m_pages = nullptr;
+    QTableWidget* m_grid = nullptr;
+    std::array<QTableWidget*, 2> m_clues{};
+    std::array<QWidget*, 2> m_cluePages{};
+    std::array<QWidget*, 2> m_clueWindows{};
+    QRadioButton* m_windowsChoice = nullptr;
+    QRadioButton* m_pagesChoice = nullptr;
+    std::array<int, 6> m_colours{};
+    std::array<QPushButton*, 6> m_colourButtons{};
+    bool m_shading = false;
+};
+
+// Opens the editor for the document's crossword; OK applies it
+// (applyCrosswordContent). Returns true when it was applied.
+bool editCrossword(Document& document, Prompter& prompter, QWidget* parent = nullptr);
+
+} // namespace velunto
