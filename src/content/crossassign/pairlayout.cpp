@@ -2,8 +2,10 @@
 
 #include "common/numeric.h"
 #include "common/random.h"
+#include "content/cluster/clustercontent.h"
 #include "content/layoutpage.h"
 #include "document/document.h"
+#include "document/kinds.h"
 
 #include <algorithm>
 #include <functional>
@@ -262,6 +264,39 @@ void relinkPairPartners(Document& document)
         document.objects[waiting].Partner = i;
         waiting = -1;
     }
+}
+
+void applyPairContent(Document& document, const GapTableContent& content)
+{
+    std::erase_if(document.objects, [](const ObjDataTyp& o) { return o.Typ > 9; });
+    HeaderDataTyp& h = document.header;
+    h.DokTyp = DokTyp::CrossAssign;
+    h.DokUnterTyp = 0;
+    h.lueckentext.clear();
+    h.fragentext.clear();
+
+    GapTableContent kept = content;
+    kept.rows = std::clamp(content.rows, 1, kTableRows);
+    kept.columns = content.columns == 3 ? 3 : 2;
+    h.LueckenTabelleZeilen = kept.rows;
+    h.LueckenTabelleSpalten = kept.columns;
+    h.LueckenTabelleLinieCol = content.lineColour;
+    h.TextCol = content.textColour;
+    takeGapTableCells(h, kept);
+    document.setModified(true);
+    layoutPairs(document, layoutPageSize(document));
+}
+
+void prepareNewPairs(Document& document)
+{
+    HeaderDataTyp& h = document.header;
+    h.DokTyp = DokTyp::CrossAssign;
+    h.LueckenTabelleLinieCol = 0x000000;
+    h.ABAufgabe = QStringLiteral("Aufgabe: Verbinde die einander zugehörigen Elemente!");
+    h.EinrueckRand = defaultEinrueckRand(DokTyp::CrossAssign);
+    for (auto& row : h.LueckenTabelle)
+        for (lueckentabellearrtyp& cell : row)
+            cell.Art = 1;
 }
 
 } // namespace velunto

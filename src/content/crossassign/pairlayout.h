@@ -8,6 +8,7 @@ namespace velunto {
 
 class Document;
 class RandomSource;
+struct GapTableContent;
 
 // A cross assignment: each row of the gap table is a pair (two columns) or
 // a chain of two pairs (three columns). The elements of a pair lie side by
@@ -60,5 +61,16 @@ void shufflePairs(Document& document, RandomSource& random);
 // (each two consecutive elements form a pair), so that it stays right after
 // objects before them were deleted or duplicated.
 void relinkPairPartners(Document& document);
+
+// The cross-assignment editor's OK: every generated object is deleted, the
+// document becomes a cross assignment (1..16 rows of 2 or 3 columns) without
+// cloze or question text, takes the table (see takeGapTableCells) with its
+// line and text colours, is marked modified and laid out again. The column
+// backgrounds stay as they are.
+void applyPairContent(Document& document, const GapTableContent& content);
+
+// A new cross assignment in a document just made empty: its type, black
+// lines, the worksheet task, its indent margins and every cell a query text.
+void prepareNewPairs(Document& document);
 
 } // namespace velunto

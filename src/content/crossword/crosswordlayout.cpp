@@ -5,6 +5,7 @@
 #include "content/layoutpage.h"
 #include "document/document.h"
 #include "document/fitcardtext.h"
+#include "document/kinds.h"
 #include "view/objectpainter.h"
 
 #include <QPainter>
@@ -179,6 +180,12 @@ void applyCrosswordContent(Document& document, const CrosswordContent& content)
     h.KreuzFarben = content.colours;
     document.setModified(true);
     layoutCrossword(document, layoutPageSize(document));
+}
+
+void prepareNewCrossword(Document& document)
+{
+    document.header.DokTyp = DokTyp::Crossword;
+    document.header.EinrueckRand = defaultEinrueckRand(DokTyp::Crossword);
 }
 
 void paintCrossword(DrawContext& ctx)

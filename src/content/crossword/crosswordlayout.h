@@ -61,6 +61,10 @@ CrosswordContent crosswordContent(const HeaderDataTyp& header);
 // stay as they are.
 void applyCrosswordContent(Document& document, const CrosswordContent& content);
 
+// A new crossword in a document just made empty: its type and its indent
+// margins.
+void prepareNewCrossword(Document& document);
+
 // Draws the boxes, the start marks and the clue list with its titles into
 // the page background.
 void paintCrossword(DrawContext& context);
