@@ -67,15 +67,15 @@ QString toCommaText(const QString& text)
     return result;
 }
 
-QString fromCommaText(const QString& commaText)
+QStringList readCommaItems(QStringView commaText)
 {
     // A NUL ends the text, as it would in a C string; without this rule the
     // parser would never get past it.
     const qsizetype nul = commaText.indexOf(QChar(0));
-    const QStringView s = QStringView(commaText).first(nul < 0 ? commaText.size() : nul);
+    const QStringView s = commaText.first(nul < 0 ? commaText.size() : nul);
     const qsizetype n = s.size();
 
-    QStringList lines;
+    QStringList items;
     qsizetype i = 0;
     auto skipBlanks = [&] {
         while (i < n && isBlank(s[i]))
@@ -104,15 +104,37 @@ QString fromCommaText(const QString& commaText)
                 ++i;
             item = s.sliced(start, i - start).toString();
         }
-        lines << item;
+        items << item;
         skipBlanks();
         if (i < n && s[i] == kComma) {
             ++i;
             skipBlanks();
         }
     }
+    return items;
+}
 
-    QString result = lines.join(QStringLiteral("\r\n"));
+QString writeCommaItems(const QStringList& items)
+{
+    QString result;
+    for (qsizetype i = 0; i < items.size(); ++i) {
+        if (i > 0)
+            result += kComma;
+        const QString& item = items[i];
+        if (item.isEmpty() || needsQuotes(item)) {
+            QString quoted = item;
+            quoted.replace(kQuote, QStringLiteral("\"\""));
+            result += kQuote + quoted + kQuote;
+        } else {
+            result += item;
+        }
+    }
+    return result;
+}
+
+QString fromCommaText(const QString& commaText)
+{
+    QString result = readCommaItems(commaText).join(QStringLiteral("\r\n"));
     qsizetype end = result.size();
     while (end > 0 && (result[end - 1] == u'\r' || result[end - 1] == u'\n'))
         --end;

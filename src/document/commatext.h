@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
+#include <QStringView>
 
 namespace velunto {
 
@@ -14,5 +16,14 @@ QString toCommaText(const QString& text);
 // separate items as commas do; line breaks at the end are dropped. A NUL
 // character ends the text.
 QString fromCommaText(const QString& commaText);
+
+// The items of a comma text, read by the same rule. An item that ends the
+// text empty and unquoted ("a,") is not an item: readers of item lists give
+// missing items their default.
+QStringList readCommaItems(QStringView commaText);
+
+// Writes items as a comma text. Unlike the lines of an object text, every
+// empty item is quoted, so that an empty item at the end is read back.
+QString writeCommaItems(const QStringList& items);
 
 } // namespace velunto

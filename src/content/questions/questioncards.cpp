@@ -1,0 +1,58 @@
+#include "content/questions/questioncards.h"
+
+#include "common/numeric.h"
+#include "document/document.h"
+#include "view/objectpainter.h"
+
+#include <QStringList>
+
+#include <algorithm>
+
+namespace velunto {
+
+TextFont questionCardFont(const DrawContext& ctx, const ObjDataTyp& o)
+{
+    TextFont font;
+    font.family = ctx.document->fontName();
+    font.pixelSize = std::max(1, ctx.characterHeight(o.Fsize));
+    font.style = o.Stil;
+    font.colour = o.Farbe;
+    return font;
+}
+
+QSize unwrappedTextSize(TextCanvas& canvas, const TextFont& font, const QString& text)
+{
+    canvas.setFont(font);
+    const QStringList lines = QString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n"))
+                                  .split(u'\n');
+    int width = 0;
+    for (const QString& line : lines)
+        width = std::max(width, canvas.width(line));
+    const int lineHeight = std::max(1, canvas.textHeight());
+    return {std::max(width, std::max(1, font.pixelSize)),
+            lineHeight * std::max<int>(1, int(lines.size()))};
+}
+
+int rightIndentEdge(const DrawContext& ctx)
+{
+    return rnd((1.0 - ctx.document->header.EinrueckRand.right) * ctx.page.width());
+}
+
+QRect drawQuestionText(DrawContext& ctx, int index, const FittedText& fit)
+{
+    const ObjDataTyp& o = ctx.document->objects[index];
+    const TextFont font = questionCardFont(ctx, o);
+    const QSize size = unwrappedTextSize(*ctx.canvas, font, o.Text);
+    const QRect card = placeObject(ctx, o, size).card;
+
+    // A card that starts right of the margin keeps its own width.
+    QRect area = card;
+    area.setRight(std::max(card.right(), rightIndentEdge(ctx) - 1));
+    const int maxHeight = std::max(1, fit.maxHeight);
+    const CardTextResult measured =
+        fitCardText(*ctx.canvas, font, o.Text, area, 0, fit.vertical, maxHeight, false);
+    fitCardText(*ctx.canvas, font, o.Text, area, 0, fit.vertical, maxHeight, true);
+    return card | measured.rect;
+}
+
+} // namespace velunto

@@ -1,0 +1,40 @@
+#pragma once
+
+#include "document/fitcardtext.h"
+#include "document/textcanvas.h"
+
+#include <QRect>
+#include <QSize>
+
+namespace velunto {
+
+struct DrawContext;
+struct ObjDataTyp;
+
+// Drawing the text cards of the question types. Their texts stand on the
+// page without frame or background, in the document font and the object's
+// colour at the character height of its size step.
+
+TextFont questionCardFont(const DrawContext& context, const ObjDataTyp& object);
+
+// The size of text as written, without wrapping: its widest line by its
+// lines; at least one line high and a character height wide.
+QSize unwrappedTextSize(TextCanvas& canvas, const TextFont& font, const QString& text);
+
+// How a question text is fitted: measured as written, then drawn from the
+// card's left edge to the right indent margin, wrapping there, shrunk until
+// it is at most maxHeight pixels high.
+struct FittedText
+{
+    CardVertical vertical = CardVertical::Top;
+    int maxHeight = 0;
+};
+
+// Draws the object's text as a question text and returns the rectangle it
+// covers (the card and whatever the text reaches beyond it).
+QRect drawQuestionText(DrawContext& context, int index, const FittedText& fit);
+
+// The right indent margin in page-picture pixels: rnd((1 - R) x W).
+int rightIndentEdge(const DrawContext& context);
+
+} // namespace velunto
