@@ -2,6 +2,7 @@
 
 #include "common/numeric.h"
 #include "document/document.h"
+#include "view/cardplacement.h"
 #include "view/objectpainter.h"
 
 #include <QStringList>
@@ -43,16 +44,22 @@ QRect drawQuestionText(DrawContext& ctx, int index, const FittedText& fit)
     const ObjDataTyp& o = ctx.document->objects[index];
     const TextFont font = questionCardFont(ctx, o);
     const QSize size = unwrappedTextSize(*ctx.canvas, font, o.Text);
-    const QRect card = placeObject(ctx, o, size).card;
-
-    // A card that starts right of the margin keeps its own width.
+    // The card as measured is not kept on the page: its text wraps at the
+    // margin instead.
+    const QRect card = questionCardRect(ctx, o, size);
     QRect area = card;
-    area.setRight(std::max(card.right(), rightIndentEdge(ctx) - 1));
+    area.setRight(std::max(card.left(), rightIndentEdge(ctx) - 1));
     const int maxHeight = std::max(1, fit.maxHeight);
     const CardTextResult measured =
         fitCardText(*ctx.canvas, font, o.Text, area, 0, fit.vertical, maxHeight, false);
     fitCardText(*ctx.canvas, font, o.Text, area, 0, fit.vertical, maxHeight, true);
-    return card | measured.rect;
+    return area | measured.rect;
+}
+
+QRect questionCardRect(const DrawContext& ctx, const ObjDataTyp& o, QSize size)
+{
+    const double aspect = double(ctx.page.width()) / std::max(1, ctx.page.height());
+    return placeCard(ctx.toPicture(o.Kx, o.Ky), size, drawnSide(o, aspect));
 }
 
 } // namespace velunto

@@ -31,8 +31,12 @@ struct FittedText
 };
 
 // Draws the object's text as a question text and returns the rectangle it
-// covers (the card and whatever the text reaches beyond it).
+// covers: the card up to the margin and whatever the text reaches beyond.
 QRect drawQuestionText(DrawContext& context, int index, const FittedText& fit);
+
+// The card of the given size on the object's side of its card point, where
+// it falls (not moved onto the page).
+QRect questionCardRect(const DrawContext& context, const ObjDataTyp& object, QSize size);
 
 // The right indent margin in page-picture pixels: rnd((1 - R) x W).
 int rightIndentEdge(const DrawContext& context);

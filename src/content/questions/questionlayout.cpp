@@ -125,4 +125,13 @@ QRect drawSingleQuestionAnswer(DrawContext& ctx, int index)
     return card;
 }
 
+void addSingleQuestionPainters(ObjectPainter& painter)
+{
+    for (int kind = ObjectKind::NavPrevious; kind <= ObjectKind::NavRandom; ++kind)
+        painter.setKindPainter(kind, drawNavigationButton);
+    painter.setKindPainter(ObjectKind::QuestionCaption, drawQuestionCaption);
+    painter.setKindPainter(ObjectKind::QuestionText, drawSingleQuestionText);
+    painter.setKindPainter(ObjectKind::QuestionAnswer, drawSingleQuestionAnswer);
+}
+
 } // namespace velunto

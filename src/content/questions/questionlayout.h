@@ -9,6 +9,7 @@ namespace velunto {
 
 class Document;
 struct DrawContext;
+class ObjectPainter;
 
 // The page objects of a single-questions document (DokTyp 2). For each
 // question n of N, all on one spot so that the page shows one question at a
@@ -42,5 +43,8 @@ void applySingleQuestionsEdit(Document& document, const SingleQuestionsEdit& edi
 // of it; a covered answer shows the covered box.
 QRect drawSingleQuestionText(DrawContext& context, int index);
 QRect drawSingleQuestionAnswer(DrawContext& context, int index);
+
+// Gives the painter the painters of kinds 10..17.
+void addSingleQuestionPainters(ObjectPainter& painter);
 
 } // namespace velunto
