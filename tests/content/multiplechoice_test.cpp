@@ -391,7 +391,8 @@ TEST(McQuestionEdit, OpensAndAppliesTheQuestionsOfADocument)
     // The missing picture stops OK with a message naming it.
     const auto problem = mcQuestionsProblem(questions);
     ASSERT_TRUE(problem.has_value());
-    EXPECT_TRUE(problem->contains(QStringLiteral("Bild-Antwort Nr. 3"))) << problem->toStdString();
+    EXPECT_EQ(problem->question, 0);
+    EXPECT_TRUE(problem->message.contains(QStringLiteral("Bild-Antwort Nr. 3")));
     e.pictureAnswers.pop_back();
     EXPECT_FALSE(mcQuestionsProblem(questions).has_value());
     McQuestion none = newMcQuestion();

@@ -74,23 +74,26 @@ QString normalizedTextAnswers(const QString& text)
     return lines.join(QStringLiteral("\r\n")).trimmed();
 }
 
-std::optional<QString> mcQuestionsProblem(const std::vector<McQuestion>& questions)
+std::optional<McQuestionsProblem> mcQuestionsProblem(const std::vector<McQuestion>& questions)
 {
-    for (size_t n = 0; n < questions.size(); ++n) {
+    for (int n = 0; n < int(questions.size()); ++n) {
         const McQuestion& q = questions[n];
         if (q.answerKind != 1)
             continue;
         const QString number = QString::number(n + 1);
         if (q.pictureAnswers.empty())
-            return QStringLiteral("Die Frage Nr. ") + number +
-                   QStringLiteral(" hat noch keine Bild-Antwort.\r\nBitte mittels \"Neue Antwort\" "
-                                  "eine Bild-Antwort erstellen oder Text-Antworten wählen.");
+            return McQuestionsProblem{
+                n, QStringLiteral("Die Frage Nr. ") + number +
+                       QStringLiteral(" hat noch keine Bild-Antwort.\r\nBitte mittels \"Neue "
+                                      "Antwort\" eine Bild-Antwort erstellen oder Text-Antworten "
+                                      "wählen.")};
         for (size_t i = 0; i < q.pictureAnswers.size(); ++i) {
             if (q.pictureAnswers[i].picture.isNull())
-                return QStringLiteral("Die Bild-Antwort Nr. ") + QString::number(i + 1) +
-                       QStringLiteral(" der Frage Nr. ") + number +
-                       QStringLiteral(" hat noch kein Bild.\r\nBitte ein Bild laden oder die "
-                                      "Bild-Antwort löschen.");
+                return McQuestionsProblem{
+                    n, QStringLiteral("Die Bild-Antwort Nr. ") + QString::number(i + 1) +
+                           QStringLiteral(" der Frage Nr. ") + number +
+                           QStringLiteral(" hat noch kein Bild.\r\nBitte ein Bild laden oder die "
+                                          "Bild-Antwort löschen.")};
         }
     }
     return std::nullopt;

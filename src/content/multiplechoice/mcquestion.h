@@ -56,9 +56,15 @@ std::vector<McQuestion> mcQuestionsOf(const Document& document);
 // trimmed.
 QString normalizedTextAnswers(const QString& text);
 
-// Why the questions cannot be applied, or nullopt when they can: a
-// picture-answer question needs at least one answer and a picture for each.
-std::optional<QString> mcQuestionsProblem(const std::vector<McQuestion>& questions);
+// Why the questions cannot be applied: a picture-answer question needs at
+// least one answer and a picture for each.
+struct McQuestionsProblem
+{
+    int question = 0; // 0-based
+    QString message;
+};
+// The first problem, or nullopt when the questions can be applied.
+std::optional<McQuestionsProblem> mcQuestionsProblem(const std::vector<McQuestion>& questions);
 
 // What the multiple-choice editor hands over on OK.
 struct MultipleChoiceEdit
