@@ -1,6 +1,7 @@
 #include "content/multiplechoice/mclayout.h"
 
 #include "common/numeric.h"
+#include "content/layoutpage.h"
 #include "content/multiplechoice/questionrecord.h"
 #include "content/multiplechoice/solutionpictures.h"
 #include "content/questions/questionnavigation.h"
@@ -41,7 +42,7 @@ class QuestionBuilder
 {
   public:
     QuestionBuilder(Document& document, int questionIndex, int n, int count)
-        : m_document(document), m_n(n), m_count(count), m_m(document.header.EinrueckRand)
+        : m_document(document), m_n(n), m_count(count), m_m(usableIndent(document.header.EinrueckRand))
     {
         // The question object is copied: appending objects moves the list.
         m_question = document.objects[questionIndex];

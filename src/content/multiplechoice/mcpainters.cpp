@@ -1,6 +1,7 @@
 #include "content/multiplechoice/mcpainters.h"
 
 #include "common/numeric.h"
+#include "content/layoutpage.h"
 #include "content/questions/questioncards.h"
 #include "content/questions/questionnavigation.h"
 #include "document/document.h"
@@ -36,7 +37,7 @@ QRect drawMcQuestionText(DrawContext& ctx, int index)
 {
     if (!ofShownQuestion(ctx, index))
         return {};
-    const RectD& m = ctx.document->header.EinrueckRand;
+    const RectD m = usableIndent(ctx.document->header.EinrueckRand);
     const int maxHeight = rnd((1.0 - m.top - m.bottom) * ctx.page.height() * 0.08 / 0.915);
     return drawQuestionText(ctx, index, {CardVertical::Centre, maxHeight});
 }

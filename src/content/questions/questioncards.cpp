@@ -1,6 +1,7 @@
 #include "content/questions/questioncards.h"
 
 #include "common/numeric.h"
+#include "content/layoutpage.h"
 #include "document/document.h"
 #include "view/cardplacement.h"
 #include "view/objectpainter.h"
@@ -36,7 +37,7 @@ QSize unwrappedTextSize(TextCanvas& canvas, const TextFont& font, const QString&
 
 int rightIndentEdge(const DrawContext& ctx)
 {
-    return rnd((1.0 - ctx.document->header.EinrueckRand.right) * ctx.page.width());
+    return rnd((1.0 - usableIndent(ctx.document->header.EinrueckRand).right) * ctx.page.width());
 }
 
 QRect drawQuestionText(DrawContext& ctx, int index, const FittedText& fit)

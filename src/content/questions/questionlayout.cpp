@@ -1,6 +1,7 @@
 #include "content/questions/questionlayout.h"
 
 #include "common/numeric.h"
+#include "content/layoutpage.h"
 #include "content/questions/questioncards.h"
 #include "content/questions/questionnavigation.h"
 #include "content/questions/questiontext.h"
@@ -27,7 +28,7 @@ double rowScale(const RectD& m)
 
 int heightShare(const DrawContext& ctx, double share)
 {
-    const RectD& m = ctx.document->header.EinrueckRand;
+    const RectD m = usableIndent(ctx.document->header.EinrueckRand);
     return rnd((1.0 - m.top - m.bottom) * ctx.page.height() * share / 0.64);
 }
 
@@ -48,7 +49,7 @@ void buildSingleQuestions(Document& document, bool create)
         return;
 
     addNavigationButtons(document);
-    const RectD& m = header.EinrueckRand;
+    const RectD m = usableIndent(header.EinrueckRand);
     const double d = rowScale(m);
     const double left = m.left;
     const int count = int(questions.size());

@@ -2,6 +2,7 @@
 
 #include "common/numeric.h"
 #include "common/random.h"
+#include "content/layoutpage.h"
 #include "content/questions/questioncards.h"
 #include "document/document.h"
 #include "view/objectpainter.h"
@@ -46,7 +47,7 @@ QColor darkened(ColorRef c)
 
 void addNavigationButtons(Document& document)
 {
-    const RectD& margins = document.header.EinrueckRand;
+    const RectD margins = usableIndent(document.header.EinrueckRand);
     const double y = 1.0 - margins.bottom - 0.03;
     double x = margins.left;
     for (int kind : kButtonOrder) {
