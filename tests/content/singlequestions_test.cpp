@@ -151,6 +151,7 @@ TEST(QuestionLayout, TheEditorTurnsAnotherTypeIntoSingleQuestions)
     doc.header.DokTyp = DokTyp::MultipleChoice;
     doc.header.lueckentext = QStringLiteral("alt");
     doc.newObject(ObjectKind::FixedLabel, {0, 0, 1, 1}, 1, false, Side::Centre);
+    doc.addGeneratedObject(ObjectKind::GapCard, 1, QStringLiteral("Lücke"), -1, 0.5, 0.5, 5, 0);
     doc.addGeneratedObject(ObjectKind::McQuestion, 1, QString(), 1, -1, -1, 0, 0);
     doc.addGeneratedObject(ObjectKind::McAnswerBox, 1, QStringLiteral("+"), 1, 0.1, 0.1, 1, 4);
     doc.setModified(false);
@@ -170,7 +171,7 @@ TEST(QuestionLayout, TheEditorTurnsAnotherTypeIntoSingleQuestions)
     // The label stays, the other type's objects are gone.
     EXPECT_EQ(doc.objects[0].Typ, ObjectKind::FixedLabel);
     for (const ObjDataTyp& o : doc.objects)
-        EXPECT_TRUE(o.Typ < 10 || (o.Typ >= 10 && o.Typ <= 17)) << o.Typ;
+        EXPECT_TRUE(o.Typ == ObjectKind::FixedLabel || (o.Typ >= 10 && o.Typ <= 17)) << o.Typ;
     EXPECT_EQ(doc.objects.back().Text, "acht");
     EXPECT_EQ(doc.objects.back().Farbe, 0x800000);
 }

@@ -1,5 +1,6 @@
 #include "content/multiplechoice/mcquestion.h"
 
+#include "content/contentobjects.h"
 #include "content/multiplechoice/mclayout.h"
 #include "content/multiplechoice/questionrecord.h"
 #include "document/document.h"
@@ -101,7 +102,7 @@ std::optional<McQuestionsProblem> mcQuestionsProblem(const std::vector<McQuestio
 
 void applyMultipleChoiceEdit(Document& document, const MultipleChoiceEdit& edit)
 {
-    std::erase_if(document.objects, [](const ObjDataTyp& o) { return o.Typ > 9; });
+    deleteContentObjects(document);
 
     int number = 0;
     for (const McQuestion& q : edit.questions) {

@@ -75,10 +75,10 @@ struct MultipleChoiceEdit
     ColorRef buttonSymbols = 0xFFFFFF;
 };
 
-// Applies the editor: every object of a generated kind goes (the content of
-// any other type with it), one question object per question is appended in
-// list order, the document becomes a multiple-choice document with the
-// edited colours, and its page objects are built afresh.
+// Applies the editor: the content objects of any type go (every generated
+// kind and the gap cards of a cloze), one question object per question is
+// appended in list order, the document becomes a multiple-choice document
+// with the edited colours, and its page objects are built afresh.
 void applyMultipleChoiceEdit(Document& document, const MultipleChoiceEdit& edit);
 
 } // namespace velunto

@@ -1,6 +1,7 @@
 #include "content/questions/questionlayout.h"
 
 #include "common/numeric.h"
+#include "content/contentobjects.h"
 #include "content/layoutpage.h"
 #include "content/questions/questioncards.h"
 #include "content/questions/questionnavigation.h"
@@ -74,7 +75,7 @@ void buildSingleQuestions(Document& document, bool create)
 
 void applySingleQuestionsEdit(Document& document, const SingleQuestionsEdit& edit)
 {
-    std::erase_if(document.objects, [](const ObjDataTyp& o) { return o.Typ > 9; });
+    deleteContentObjects(document);
     HeaderDataTyp& header = document.header;
     header.DokTyp = DokTyp::Questions;
     header.DokUnterTyp = 0;

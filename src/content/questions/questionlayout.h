@@ -32,9 +32,10 @@ struct SingleQuestionsEdit
     ColorRef buttonSymbols = 0xFFFFFF;
 };
 
-// Applies the editor: every object of a generated kind goes (the content of
-// any other type with it), the document becomes a single-questions document
-// with the edited text and colours, and its objects are built afresh.
+// Applies the editor: the content objects of any type go (every generated
+// kind and the gap cards of a cloze), the document becomes a
+// single-questions document with the edited text and colours, and its
+// objects are built afresh.
 void applySingleQuestionsEdit(Document& document, const SingleQuestionsEdit& edit);
 
 // The painters of the single-question kinds. The question is wrapped at the
