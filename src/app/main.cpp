@@ -1,6 +1,7 @@
 #include "app/mainwindow.h"
 #include "common/random.h"
 #include "platform/launcher.h"
+#include "platform/standarddialogs.h"
 #include "platform/ui/widgetprompter.h"
 #include "platform/userstore.h"
 #include "shell/programfolders.h"
@@ -49,6 +50,7 @@ int main(int argc, char** argv)
     QApplication::setApplicationName(QStringLiteral("velunto"));
     QApplication::setApplicationVersion(QStringLiteral(VELUNTO_VERSION));
     QApplication::setDesktopFileName(QStringLiteral("de.velunto.Velunto"));
+    velunto::useGermanStandardDialogs(app);
 
     velunto::randomSource().seedFromTimeOfDay();
     const velunto::ProgramFolders folders =
