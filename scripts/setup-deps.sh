@@ -6,9 +6,10 @@ set -euo pipefail
 packages=(
   cmake ninja-build g++ ccache pkg-config make
   qt6-base-dev qt6-base-dev-tools libqt6svg6-dev qt6-multimedia-dev libgl-dev
-  libpng-dev libjpeg-dev zlib1g-dev libcurl4-openssl-dev
+  libpng-dev libjpeg-dev zlib1g-dev libcurl4-openssl-dev libfontconfig-dev
   libgtest-dev libgmock-dev libbenchmark-dev
-  fonts-liberation2 fonts-dejavu
+  fonts-liberation2 fonts-dejavu fonts-crosextra-carlito fonts-crosextra-caladea
+  qt6-translations-l10n
   xvfb xauth desktop-file-utils appstream
 )
 if [[ "${1:-}" == "--fuzz" ]]; then

@@ -5,7 +5,6 @@
 #include "app/pagearea.h"
 #include "app/topiclibrary.h"
 #include "common/filemessages.h"
-#include "document/fontnames.h"
 #include "library/topiclist.h"
 #include "platform/display.h"
 #include "platform/inifile.h"
@@ -123,7 +122,8 @@ void MainWindow::firstActivation()
     if (const auto ini = IniFile::load(m_context.folders.configFile))
         applyCentralDefaults(m_settings, *ini);
 
-    m_document.setFontName(installedFontOrArial(m_settings.documentFont));
+    // A font that is not installed keeps its name; it is drawn with a stand-in.
+    m_document.setFontName(m_settings.documentFont);
     m_document.setPageRatioPresets(m_settings.pageRatio);
     m_settings.editorFont = EditorFont{};
     m_view->setTool(Tool::Pointer);

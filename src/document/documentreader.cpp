@@ -5,7 +5,6 @@
 #include "document/documentfile.h"
 #include "document/documentformat.h"
 #include "document/fontfactor.h"
-#include "document/fontnames.h"
 #include "document/kinds.h"
 #include "document/picturecodec.h"
 
@@ -461,8 +460,6 @@ LoadResult loadDocumentFromBytes(Document& document, QByteArrayView bytes, const
             return failure(document, path, kNewerVersionMessage);
         const KeySet keys(in.readRawStr());
         DocumentReader(in, keys, magic.version, options).read(content);
-        if (keys.has(Key::Schriftart))
-            content.fontName = installedFontOrArial(content.fontName);
     } catch (const std::exception&) {
         // ReadError for missing or inconsistent bytes, bad_alloc when memory
         // runs out: the file cannot be read either way.

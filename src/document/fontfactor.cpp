@@ -1,7 +1,6 @@
 #include "document/fontfactor.h"
 
 #include "common/numeric.h"
-#include "document/fontnames.h"
 #include "document/textcanvas.h"
 
 #include <QGuiApplication>
@@ -24,7 +23,12 @@ struct FactorRow
 constexpr int kArialLineHeight = 1117;
 
 // Known factors. "Times New Roman" was measured by the rule below on Liberation
-// Serif, which has its metrics; every other font is measured when asked for.
+// Serif, which has its metrics. Verdana (ascent 2059, descent 430 of 2048
+// units), Tahoma (2049, 423) and Wingdings (1841, 432) are rarely installed
+// here and have no stand-in with their metrics, so their rows hold the rule
+// applied to their published metrics: ascent and descent at 1000 pixels, each
+// rounded as the font engine rounds them, over 1117. Every other font is
+// measured when asked for.
 constexpr FactorRow kFactorTable[] = {
     {"Arial", 1.0},
     {"Arial Black", 1.2632},
@@ -33,6 +37,9 @@ constexpr FactorRow kFactorTable[] = {
     {"Cambria Math", 4.9955},
     {"@Arial Unicode MS", 1.1996},
     {"Times New Roman", 0.9910},
+    {"Verdana", 1.0877},   // (1005 + 210) / 1117
+    {"Tahoma", 1.0806},    // (1000 + 207) / 1117
+    {"Wingdings", 0.9937}, // (899 + 211) / 1117
 };
 
 double measuredFactor(const QString& fontName)
@@ -42,7 +49,7 @@ double measuredFactor(const QString& fontName)
     const QImage device(1, 1, QImage::Format_ARGB32_Premultiplied);
     PainterCanvas canvas(&device);
     TextFont font;
-    font.family = installedFontOrArial(fontName);
+    font.family = fontName; // drawn, and so measured, as the canvas draws it
     font.pixelSize = 1000;
     canvas.setFont(font);
     return canvas.textHeight() / static_cast<double>(kArialLineHeight);

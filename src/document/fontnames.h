@@ -4,13 +4,17 @@
 
 namespace velunto {
 
-// True when a font family of exactly this name (case-insensitive) is
-// installed. A substitute that the font configuration would hand out for it
-// does not count.
+// True when a font family of this name (case-insensitive) is installed, or
+// when the font configuration offers an installed stand-in with the same
+// metrics for it (Liberation Sans for "Arial", Liberation Serif for "Times New
+// Roman", Carlito for "Calibri"): text set in the stand-in breaks its lines
+// where it breaks with the font itself. A font merely of the same kind (any
+// sans-serif for "Verdana") does not count.
 bool isFontInstalled(const QString& family);
 
-// family when it is installed, otherwise "Arial" (which the font
-// configuration maps to a metric-compatible font).
-QString installedFontOrArial(const QString& family);
+// The installed family that text in family is drawn with: the font itself
+// or its metric-compatible stand-in; for any other name, Arial's. The name a
+// document stores is never replaced by it.
+QString drawingFamily(const QString& family);
 
 } // namespace velunto

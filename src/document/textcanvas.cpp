@@ -85,7 +85,7 @@ PainterCanvas::Metrics& PainterCanvas::metrics()
         m_font.family + u'|' + QString::number(pixels) + u'|' + QString::number(m_font.style);
     auto it = m_cache.find(key);
     if (it == m_cache.end()) {
-        QFont f(installedFontOrArial(m_font.family));
+        QFont f(drawingFamily(m_font.family));
         f.setPixelSize(pixels);
         f.setBold(m_font.style & StyleBit::Bold);
         f.setItalic(m_font.style & StyleBit::Italic);

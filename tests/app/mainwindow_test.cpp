@@ -59,6 +59,18 @@ TEST_F(MainWindowFixture, StoredValuesAndConfigIniApplyAtTheFirstActivation)
     EXPECT_FALSE(action(QStringLiteral("&Tonausgabe"))->isChecked());
 }
 
+TEST_F(MainWindowFixture, ADocumentFontThatIsNotInstalledKeepsItsName)
+{
+    store->write(QStringLiteral("Opt-Schriftart"), QStringLiteral("Tahoma"));
+    ASSERT_TRUE(store->commit());
+    store->reload();
+    MainWindow& w = start();
+    EXPECT_EQ(w.document().fontName(), QStringLiteral("Tahoma"));
+    EXPECT_TRUE(w.close());
+    EXPECT_EQ(UserStore(settingsPath()).read(QStringLiteral("Opt-Schriftart")),
+              QStringLiteral("Tahoma"));
+}
+
 TEST_F(MainWindowFixture, CommandLineFolderWinsOverTheConfiguredTopicFolder)
 {
     QTemporaryDir configured;

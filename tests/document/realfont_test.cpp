@@ -77,26 +77,45 @@ class RecordingCanvas : public TextCanvas
     PainterCanvas& m_inner;
 };
 
-TEST(RealFonts, MissingFontsFallBackToArial)
+TEST(RealFonts, MetricCompatibleStandInsCountAsInstalled)
 {
-    EXPECT_TRUE(isFontInstalled(QStringLiteral("Liberation Sans")));
-    EXPECT_TRUE(isFontInstalled(QStringLiteral("dejavu sans")));
-    EXPECT_FALSE(isFontInstalled(kMissingFont));
-    EXPECT_FALSE(isFontInstalled(QString()));
-    EXPECT_EQ(installedFontOrArial(kMissingFont), QStringLiteral("Arial"));
-    EXPECT_EQ(installedFontOrArial(QStringLiteral("DejaVu Serif")), QStringLiteral("DejaVu Serif"));
+    const struct
+    {
+        const char* family;
+        bool installed;
+        const char* drawnWith;
+    } cases[] = {
+        {"Liberation Sans", true, "Liberation Sans"},
+        {"dejavu serif", true, "DejaVu Serif"},
+        {"Arial", true, "Liberation Sans"},
+        {"Times New Roman", true, "Liberation Serif"},
+        {"Courier New", true, "Liberation Mono"},
+        {"Calibri", true, "Carlito"},
+        {"Cambria", true, "Caladea"},
+        // Only fonts of the same kind, not of the same metrics: Arial's stand-in.
+        {"Verdana", false, "Liberation Sans"},
+        {"Velunto Keine Schrift", false, "Liberation Sans"},
+        {"", false, "Liberation Sans"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.family);
+        EXPECT_EQ(isFontInstalled(QString::fromLatin1(c.family)), c.installed);
+        EXPECT_EQ(drawingFamily(QString::fromLatin1(c.family)), QString::fromLatin1(c.drawnWith));
+    }
 
-    // A missing font is drawn with Arial's metrics, not with whatever
-    // substitute the font configuration offers for the name.
+    // The canvas draws with the stand-in, so lines break as with the font.
     const QImage device = whitePicture(1, 1);
     PainterCanvas canvas(&device);
-    TextFont font;
-    font.pixelSize = 100;
-    canvas.setFont(font);
-    const int arialWidth = canvas.width(u"Die Sonne geht im Osten auf.");
-    font.family = kMissingFont;
-    canvas.setFont(font);
-    EXPECT_EQ(canvas.width(u"Die Sonne geht im Osten auf."), arialWidth);
+    const auto widthIn = [&](const char* family) {
+        TextFont font;
+        font.family = QString::fromLatin1(family);
+        font.pixelSize = 100;
+        canvas.setFont(font);
+        return canvas.width(u"Die Sonne geht im Osten auf.");
+    };
+    EXPECT_EQ(widthIn("Times New Roman"), widthIn("Liberation Serif"));
+    EXPECT_EQ(widthIn("Velunto Keine Schrift"), widthIn("Arial"));
+    EXPECT_NE(widthIn("Times New Roman"), widthIn("Arial"));
 }
 
 TEST(RealFonts, FontHeightFactorsFromTableAndMeasurement)
@@ -114,6 +133,9 @@ TEST(RealFonts, FontHeightFactorsFromTableAndMeasurement)
         {"Cambria Math", 4.9955},
         {"@Arial Unicode MS", 1.1996},
         {"Times New Roman", 0.9910},
+        {"verdana", 1.0877},
+        {"Tahoma", 1.0806},
+        {"Wingdings", 0.9937},
         // measured: line height at 1000 pixels over Arial's 1117
         {"Liberation Sans", 1.0},
         {"Liberation Serif", 1107 / 1117.0},
