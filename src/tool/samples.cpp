@@ -342,12 +342,6 @@ void solarSystem(Document& doc)
             StyleBit::Italic, 0x303030, kWhite, 70);
 }
 
-struct SampleFile
-{
-    const char* name;
-    std::function<void(Document&)> build;
-};
-
 } // namespace
 
 int makeSamplesCommand(const QStringList& args)
@@ -362,14 +356,15 @@ int makeSamplesCommand(const QStringList& args)
                      folder.toLocal8Bit().constData());
         return 1;
     }
-    const SampleFile files[] = {
+    std::vector<SampleDocument> files = {
         {"01-flusssystem.vlt", riverSystem},
         {"02-wasserkreislauf.vlt", waterCycle},
         {"03-pflanze.vlt", plant},
         {"04-skelett.vlt", skeleton},
         {"05-sonnensystem.vlt", solarSystem},
     };
-    for (const SampleFile& file : files) {
+    addPuzzleSamples(files);
+    for (const SampleDocument& file : files) {
         Document doc;
         file.build(doc);
         doc.updateZRange();

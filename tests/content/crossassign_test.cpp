@@ -137,7 +137,8 @@ TEST(PairLayout, ThreeColumnsAppendTheSecondPairsAfterTheFirst)
 
         const ObjDataTyp& t = doc.objects[third];
         EXPECT_DOUBLE_EQ(t.Kx, (684 + 70) / 1000.0);
-        EXPECT_DOUBLE_EQ(t.Sx, c.Kx);
+        // and the second pair's line where the middle card ends.
+        EXPECT_DOUBLE_EQ(t.Sx, m.Kx + m.KBreite / 2);
         EXPECT_EQ(t.Partner, copy);
         EXPECT_EQ(t.FrageNummer, rows + r + 1);
         EXPECT_EQ(t.BildKenn, QStringLiteral("Paar2#%1").arg(r + 1));

@@ -8,8 +8,8 @@ using namespace velunto;
 
 namespace {
 
-// A document that holds leftovers of another type: a wrong-word card,
-// cloze text and an authored label.
+// A document that holds leftovers of a cloze: a wrong-word card, a gap card,
+// cloze text, and an authored label.
 Document usedDocument()
 {
     Document doc;
@@ -19,6 +19,7 @@ Document usedDocument()
     doc.header.fragentext = QStringLiteral("alt");
     doc.addGeneratedObject(ObjectKind::DistractorCard, 1, QStringLiteral("falsch"), -1, 0.5, 0.5, 5,
                            0);
+    doc.addGeneratedObject(ObjectKind::GapCard, 1, QStringLiteral("Lücke"), -1, 0.5, 0.5, 5, 0);
     doc.newObject(ObjectKind::FixedLabel, {0, 0, 1, 1}, 1, false, 0);
     return doc;
 }
@@ -79,7 +80,7 @@ TEST(EditorContent, TheEditedTableReplacesTheOldContent)
         EXPECT_EQ(h.SpaltenHtgd[0].value, c.cluster ? 70 : backgrounds[0].value);
         EXPECT_EQ(doc.objects[0].Typ, ObjectKind::FixedLabel);
         EXPECT_TRUE(std::none_of(doc.objects.begin(), doc.objects.end(), [](const ObjDataTyp& o) {
-            return o.Typ == ObjectKind::DistractorCard;
+            return o.Typ == ObjectKind::DistractorCard || o.Typ == ObjectKind::GapCard;
         }));
         EXPECT_GT(doc.objectCount(), 1); // laid out
 

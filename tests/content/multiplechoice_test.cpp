@@ -129,8 +129,8 @@ TEST(McLayout, QuestionSizeStepShrinksTheLongerTheText)
 {
     // The step down comes at 72 characters (not 73), so that a text on the
     // edge never stands larger than the box allows.
-    const std::pair<int, int> cases[] = {{0, 5},   {60, 5},  {71, 5},  {72, 4},  {83, 4},
-                                         {84, 3},  {120, 0}, {131, 0}, {132, -1}, {500, -1}};
+    const std::pair<int, int> cases[] = {{0, 5},  {60, 5},  {71, 5},  {72, 4},   {83, 4},
+                                         {84, 3}, {120, 0}, {131, 0}, {132, -1}, {500, -1}};
     for (auto [length, step] : cases)
         EXPECT_EQ(mcQuestionSizeStep(length), step) << length;
 }
@@ -182,7 +182,8 @@ TEST(McLayout, TextAnswersForTheDefaultMargins)
     // yc = 0.04 + 0.915 * 0.47 / 0.915 = 0.51; three rows 0.15 apart.
     const auto boxes = m.objects(1, ObjectKind::McAnswerBox);
     expectPlaces(boxes, {{0.17, 0.36}, {0.17, 0.51}, {0.17, 0.66}});
-    expectPlaces(m.objects(1, ObjectKind::McAnswerText), {{0.23, 0.36}, {0.23, 0.51}, {0.23, 0.66}});
+    expectPlaces(m.objects(1, ObjectKind::McAnswerText),
+                 {{0.23, 0.36}, {0.23, 0.51}, {0.23, 0.66}});
     expectPlaces(m.objects(1, ObjectKind::McOkButton), {{0.17, 0.81}});
     EXPECT_EQ(boxes[0]->Text, "+");
     EXPECT_EQ(boxes[1]->Text, "-");
@@ -203,8 +204,8 @@ TEST(McLayout, TextAnswersForTheDefaultMargins)
 TEST(McLayout, PictureAnswersStandInTwoColumnsWithoutAQuestionPicture)
 {
     McDoc m;
-    ObjDataTyp& q = m.question(record("Welche Bilder zeigen Obst?", "+ Bild\r\n- Bild\r\n+ Bild"),
-                               1);
+    ObjDataTyp& q =
+        m.question(record("Welche Bilder zeigen Obst?", "+ Bild\r\n- Bild\r\n+ Bild"), 1);
     // Two pictures for three lines: the third card stays empty.
     q.AntwortAnz = 2;
     q.BildAntw[0] = picture(40, 30, Qt::red);

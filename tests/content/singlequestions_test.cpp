@@ -1,7 +1,7 @@
+#include "common/random.h"
 #include "content/questions/questionlayout.h"
 #include "content/questions/questionnavigation.h"
 #include "content/questions/questiontext.h"
-#include "common/random.h"
 #include "document/document.h"
 #include "document/kinds.h"
 

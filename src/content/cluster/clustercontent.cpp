@@ -2,6 +2,7 @@
 
 #include "common/random.h"
 #include "content/cluster/clusterlayout.h"
+#include "content/contentobjects.h"
 #include "content/layoutpage.h"
 #include "document/document.h"
 #include "document/kinds.h"
@@ -56,7 +57,7 @@ void takeGapTableCells(HeaderDataTyp& h, const GapTableContent& content)
 
 void applyClusterContent(Document& document, const GapTableContent& content)
 {
-    std::erase_if(document.objects, [](const ObjDataTyp& o) { return o.Typ > 9; });
+    deleteContentObjects(document);
     HeaderDataTyp& h = document.header;
     h.DokTyp = DokTyp::Cluster;
     h.DokUnterTyp = 0;

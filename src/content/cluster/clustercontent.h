@@ -30,7 +30,7 @@ GapTableContent gapTableContent(const HeaderDataTyp& header);
 // picture. A picture cell without a picture becomes an empty static text.
 void takeGapTableCells(HeaderDataTyp& header, const GapTableContent& content);
 
-// The cluster editor's OK: every generated object is deleted, the document
+// The cluster editor's OK: the content objects of every type are deleted, the document
 // becomes a cluster exercise (2..5 baskets of 1..16 entries) without cloze
 // or question text, takes the table and the basket backgrounds, is marked
 // modified and laid out again.

@@ -3,6 +3,7 @@
 #include "common/numeric.h"
 #include "common/random.h"
 #include "content/cluster/clustercontent.h"
+#include "content/contentobjects.h"
 #include "content/layoutpage.h"
 #include "document/document.h"
 #include "document/kinds.h"
@@ -56,6 +57,7 @@ class PairBuilder
         const bool three = m_g.columns == 3;
         const int cw = m_g.columnWidth;
         const int off = m_g.offset;
+        std::vector<int> middles;
         for (int r = 0; r < m_g.rows; ++r) {
             const int middleX =
                 three ? m_g.leftX + cw + off + rnd((cw - off) * 0.5) : m_g.leftX + cw + off;
@@ -63,6 +65,7 @@ class PairBuilder
             const int right =
                 element(r, 1, middleX, three ? Side::Centre : Side::Right, three ? 1 : 0);
             pair(left, right, r, QStringLiteral("Paar#"));
+            middles.push_back(right);
         }
         if (!three)
             return;
@@ -72,6 +75,9 @@ class PairBuilder
             m_doc.objects[copy].Sichtbar = 0;
             const int right = element(r, 2, base + off, Side::Right, 0);
             pair(copy, right, r, QStringLiteral("Paar2#"));
+            // The copy is never shown: the line starts where the middle card ends.
+            const ObjDataTyp& middle = m_doc.objects[middles[r]];
+            m_doc.objects[right].Sx = middle.Kx + middle.KBreite / 2.0;
         }
     }
 
@@ -268,7 +274,7 @@ void relinkPairPartners(Document& document)
 
 void applyPairContent(Document& document, const GapTableContent& content)
 {
-    std::erase_if(document.objects, [](const ObjDataTyp& o) { return o.Typ > 9; });
+    deleteContentObjects(document);
     HeaderDataTyp& h = document.header;
     h.DokTyp = DokTyp::CrossAssign;
     h.DokUnterTyp = 0;

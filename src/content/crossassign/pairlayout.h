@@ -62,7 +62,8 @@ void shufflePairs(Document& document, RandomSource& random);
 // objects before them were deleted or duplicated.
 void relinkPairPartners(Document& document);
 
-// The cross-assignment editor's OK: every generated object is deleted, the
+// The cross-assignment editor's OK: the content objects of every type are
+// deleted, the
 // document becomes a cross assignment (1..16 rows of 2 or 3 columns) without
 // cloze or question text, takes the table (see takeGapTableCells) with its
 // line and text colours, is marked modified and laid out again. The column

@@ -12,8 +12,6 @@ namespace velunto {
 
 namespace {
 
-constexpr ColorRef kCardFrame = 0xC0C0C0;
-
 bool isQueryElement(int kind)
 {
     return kind == ObjectKind::PairQueryText || kind == ObjectKind::PairQueryImage;
@@ -74,9 +72,9 @@ QRect drawPairElement(DrawContext& ctx, int index)
         drawCardPicture(ctx, o, card);
         return painted | card;
     }
+    // The text stands free, so that each line ends right at its words.
     const QRect card = fixedTextCard(ctx, o);
-    drawFrame(*ctx.painter, card, toQColor(kCardFrame));
-    drawFittedText(ctx, o, card.adjusted(2, 1, -2, -1), o.Farbe, o.TAusr);
+    drawFittedText(ctx, o, card.adjusted(3, 1, -3, -1), o.Farbe, o.TAusr);
     return painted | card;
 }
 

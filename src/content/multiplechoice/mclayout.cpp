@@ -42,7 +42,8 @@ class QuestionBuilder
 {
   public:
     QuestionBuilder(Document& document, int questionIndex, int n, int count)
-        : m_document(document), m_n(n), m_count(count), m_m(usableIndent(document.header.EinrueckRand))
+        : m_document(document), m_n(n), m_count(count),
+          m_m(usableIndent(document.header.EinrueckRand))
     {
         // The question object is copied: appending objects moves the list.
         m_question = document.objects[questionIndex];
@@ -53,8 +54,8 @@ class QuestionBuilder
     {
         const double L = m_m.left;
         const double T = m_m.top;
-        add(ObjectKind::QuestionCaption, QStringLiteral("Frage Nr. %1 von %2").arg(m_n).arg(m_count),
-            L, T + 0.01, -5);
+        add(ObjectKind::QuestionCaption,
+            QStringLiteral("Frage Nr. %1 von %2").arg(m_n).arg(m_count), L, T + 0.01, -5);
         const QString question = withoutTrailingBlanks(m_record.question);
         add(ObjectKind::McQuestionText, question, L, T + 0.08,
             mcQuestionSizeStep(int(question.size())));

@@ -47,9 +47,9 @@ std::vector<McQuestion> mcQuestionsOf(const Document& document)
 
         const QStringList lines = answerLines(record);
         const int stored = std::clamp(o.AntwortAnz, 0, kMaxAnswerPictures);
-        const int count =
-            q.answerKind == 1 ? std::min<int>(std::max<int>(lines.size(), stored), kMaxAnswerPictures)
-                              : stored;
+        const int count = q.answerKind == 1 ? std::min<int>(std::max<int>(lines.size(), stored),
+                                                            kMaxAnswerPictures)
+                                            : stored;
         for (int i = 0; i < count; ++i) {
             McPictureAnswer answer;
             if (i < stored)

@@ -25,7 +25,7 @@ struct McPictureAnswer
 struct McQuestion
 {
     QString question;
-    QString answers; // text answers: "+ ..." / "- ..." lines
+    QString answers;    // text answers: "+ ..." / "- ..." lines
     int answerKind = 0; // 0 text answers, 1 picture answers
     std::vector<McPictureAnswer> pictureAnswers;
     Picture picture; // the question picture; null: none

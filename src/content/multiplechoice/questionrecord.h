@@ -10,10 +10,10 @@ namespace velunto {
 // item is lost on reading, so these defaults are what it reads back as).
 struct QuestionRecord
 {
-    QString question;                        // may hold line breaks
-    QString answers;                         // CR LF lines "+ answer" / "- answer"
-    QString info;                            // info point text
-    QString link;                            // linked file of the external link
+    QString question; // may hold line breaks
+    QString answers;  // CR LF lines "+ answer" / "- answer"
+    QString info;     // info point text
+    QString link;     // linked file of the external link
     QString infoTitle = QStringLiteral("Info");
     QString linkTitle = QStringLiteral("Link");
 

@@ -25,8 +25,8 @@ TextFont questionCardFont(const DrawContext& ctx, const ObjDataTyp& o)
 QSize unwrappedTextSize(TextCanvas& canvas, const TextFont& font, const QString& text)
 {
     canvas.setFont(font);
-    const QStringList lines = QString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n"))
-                                  .split(u'\n');
+    const QStringList lines =
+        QString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")).split(u'\n');
     int width = 0;
     for (const QString& line : lines)
         width = std::max(width, canvas.width(line));

@@ -107,8 +107,8 @@ QRect drawSingleQuestionAnswer(DrawContext& ctx, int index)
     const QPoint at = ctx.toPicture(o.Kx, o.Ky);
     const int width = std::max(1, rightIndentEdge(ctx) - at.x());
     const CardTextResult measured =
-        fitCardText(*ctx.canvas, font, o.Text, QRect(0, 0, width, maxHeight), 0,
-                    CardVertical::Top, maxHeight, false);
+        fitCardText(*ctx.canvas, font, o.Text, QRect(0, 0, width, maxHeight), 0, CardVertical::Top,
+                    maxHeight, false);
     ctx.canvas->setFont(font);
     const int lineHeight = std::max(1, ctx.canvas->textHeight());
     // An empty or short answer still gets a box a pupil can see and click.
