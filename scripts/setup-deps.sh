@@ -11,6 +11,7 @@ packages=(
   fonts-liberation2 fonts-dejavu fonts-crosextra-carlito fonts-crosextra-caladea
   qt6-translations-l10n
   xvfb xauth desktop-file-utils appstream
+  unrtf poppler-utils
 )
 if [[ "${1:-}" == "--fuzz" ]]; then
   packages+=(clang libclang-rt-dev)

@@ -81,8 +81,10 @@ QString formattedTextToHtml(const QString& text)
 QByteArray formattedTextToRtf(const QString& text)
 {
     QByteArray out = "{\\rtf1\\ansi\\ansicpg1252\\deff0{\\fonttbl{\\f0\\fswiss Arial;}}\r\n";
+    // Every paragraph: 9 points (\fs counts half points) and one tab stop at
+    // 160 points (\tx counts twips), so that labels and values line up.
     for (const Line& line : formattedLines(text)) {
-        out += line.title ? "\\pard\\f0\\fs18\\b " : "\\pard\\f0\\fs18 ";
+        out += line.title ? "\\pard\\tx3200\\f0\\fs18\\b " : "\\pard\\tx3200\\f0\\fs18 ";
         for (const QChar c : line.text)
             appendRtfCharacter(out, c);
         out += line.title ? "\\b0\\par\r\n\\pard\\fs8\\par\r\n" : "\\par\r\n";

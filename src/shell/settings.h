@@ -166,6 +166,8 @@ struct Settings
     StampSettings stamps;
 
     // Not stored per user.
+    TimeLimitSetting crossAssignTime; // back to 3 minutes at every start
+    bool ShowOptionsDialog = true;    // shared by the four option dialogs
     int logPixels = 96;
     ProxySettings proxy;
     QString startTopicFolder; // "Themenordner" of "config.ini"

@@ -2,11 +2,14 @@
 // document files.
 
 #include "document/documentfile.h"
+#include "common/filemessages.h"
+#include "exercise/bestlist.h"
 #include "document/documentjson.h"
 #include "previewscommand.h"
 #include "render.h"
 #include "samples.h"
 
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QJsonDocument>
 #include <QStringList>
@@ -23,7 +26,8 @@ const char* const kUsage = "Aufruf:\n"
                            "  velunto-tool render DATEI AUSGABE.png [--size BxH] "
                            "[--zoom 100|150|200] [--uncover-all]\n"
                            "  velunto-tool previews ORDNER [--height H]\n"
-                           "  velunto-tool make-samples ORDNER\n";
+                           "  velunto-tool make-samples ORDNER\n"
+                           "  velunto-tool bestlist DATEI.hsc\n";
 
 int fail(const QString& text)
 {
@@ -89,6 +93,26 @@ int resave(const QStringList& args)
     return 0;
 }
 
+// The best list as the window's text: header row, best first, TAB-separated,
+// for a spreadsheet. A damaged end is reported and the complete records
+// printed.
+int bestList(const QStringList& args)
+{
+    if (args.size() != 1)
+        return usage();
+    if (!QFileInfo::exists(args[0]))
+        return fail(fileMissingMessage(args[0]));
+    BestListRead read = readBestList(args[0], BestListScope::Individual);
+    if (!read.ok)
+        return fail(read.messages);
+    for (const UserMessage& m : read.messages)
+        fail(m.text);
+    sortBestList(read.records);
+    const QByteArray text = bestListText(read.records).toUtf8();
+    return std::fwrite(text.constData(), 1, size_t(text.size()), stdout) == size_t(text.size()) ? 0
+                                                                                                : 1;
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -112,5 +136,7 @@ int main(int argc, char** argv)
         return previewsCommand(args);
     if (command == u"make-samples")
         return makeSamplesCommand(args);
+    if (command == u"bestlist")
+        return bestList(args);
     return usage();
 }
