@@ -338,6 +338,43 @@ BestListRead readBestList(const QString& path, BestListScope scope, const RetryP
     return result;
 }
 
+BestListToShow prepareBestList(BestListScope scope, const QString& path,
+                               bool duringNetworkParticipation, const RetryPause& pause)
+{
+    BestListToShow result;
+    if (scope == BestListScope::Individual) {
+        if (duringNetworkParticipation) {
+            result.messages.push_back(
+                {Prompter::Kind::Information,
+                 QStringLiteral("Während der Netzwerk-Übung ist die Bestenliste der "
+                                "Individual-Übung nicht einsehbar.")});
+            return result;
+        }
+        if (path.isEmpty()) {
+            result.messages.push_back(
+                {Prompter::Kind::Information,
+                 QStringLiteral("Da das aktuelle Dokument nicht gespeichert wurde, bzw. kein "
+                                "Dokument geöffnet wurde, ist keine Bestenliste verfügbar.")});
+            return result;
+        }
+    }
+    BestListRead read = readBestList(path, scope, pause);
+    result.show = true;
+    result.title = scope == BestListScope::Network
+                       ? QStringLiteral("Bestenliste - Netzwerk-Übung")
+                       : QStringLiteral("Bestenliste - Individual-Übung");
+    result.records = std::move(read.records);
+    result.messages = std::move(read.messages);
+    sortBestList(result.records);
+    return result;
+}
+
+QString noBestListReason()
+{
+    return QStringLiteral("Das Dokument wurde noch nicht gespeichert. Erst mit einem Dateinamen "
+                          "hat es eine Bestenliste.");
+}
+
 void sortBestList(std::vector<BestListDataTyp>& records)
 {
     std::stable_sort(records.begin(), records.end(),

@@ -109,6 +109,25 @@ struct BestListRead
 BestListRead readBestList(const QString& path, BestListScope scope,
                           const RetryPause& pause = sleepPause);
 
+// ShowBestList before the window opens: the individual list is refused
+// during a network participation and for a document without a file name
+// (path empty); otherwise the list is read and sorted, best first. The
+// messages come before the window, which opens when show is true.
+struct BestListToShow
+{
+    bool show = false;
+    QString title; // "Bestenliste - Individual-Übung" / "Bestenliste - Netzwerk-Übung"
+    std::vector<BestListDataTyp> records;
+    UserMessages messages;
+};
+BestListToShow prepareBestList(BestListScope scope, const QString& path,
+                               bool duringNetworkParticipation,
+                               const RetryPause& pause = sleepPause);
+
+// Why a document without a file name offers no best-list entry (the
+// tooltip of the disabled button).
+QString noBestListReason();
+
 // Best first: higher Leistung, then shorter Dauer, then earlier in the file.
 void sortBestList(std::vector<BestListDataTyp>& records);
 

@@ -3,6 +3,7 @@
 #include "common/filemessages.h"
 #include "platform/prompter.h"
 #include "print/formattedtext.h"
+#include "print/ui/printing.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
@@ -16,9 +17,9 @@
 namespace velunto {
 
 TopicListWindow::TopicListWindow(const QString& formattedText, const QString& startFolder,
-                                 Prompter& prompter, QWidget* parent)
+                                 Prompter& prompter, QWidget* parent, Printing* printing)
     : QDialog(parent), m_text(formattedText), m_startFolder(startFolder), m_prompter(prompter),
-      m_view(new QTextBrowser)
+      m_printing(printing), m_view(new QTextBrowser)
 {
     setWindowTitle(QStringLiteral("Themenliste"));
     m_view->setHtml(formattedTextToHtml(m_text));
@@ -34,6 +35,8 @@ TopicListWindow::TopicListWindow(const QString& formattedText, const QString& st
     addButton(buttons, QStringLiteral("In Zwischenablage kopieren"),
               &TopicListWindow::copyToClipboard);
     addButton(buttons, QStringLiteral("Speichern..."), &TopicListWindow::save);
+    if (m_printing)
+        addButton(buttons, QStringLiteral("Drucken..."), &TopicListWindow::print);
     buttons->addStretch(1);
     addButton(buttons, QStringLiteral("Schließen"), &QDialog::reject);
 
@@ -67,6 +70,21 @@ void TopicListWindow::save()
     QSaveFile file(*path);
     if (!file.open(QIODevice::WriteOnly) || file.write(rtf) != rtf.size() || !file.commit())
         m_prompter.error(fileWriteErrorMessage(*path));
+}
+
+} // namespace velunto
+
+namespace velunto {
+
+void TopicListWindow::print()
+{
+    if (!m_printing || !m_printing->printDialog(this))
+        return;
+    m_printing->printer().setDocName(QStringLiteral("Themenliste"));
+    const QString failed =
+        printFormattedText(m_printing->printer(), m_text, QStringLiteral("Themenliste"));
+    if (!failed.isEmpty())
+        m_prompter.error(failed);
 }
 
 } // namespace velunto
