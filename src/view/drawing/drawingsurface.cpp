@@ -73,23 +73,33 @@ void DrawingSurface::aboutToChange(const QRect& area)
     }
 }
 
-QRect DrawingSurface::undo()
+QRegion DrawingSurface::undo()
 {
     if (!m_undoAvailable)
         return {};
     m_undoAvailable = false;
     if (m_savedBounds.isEmpty())
         return {};
+    // Runs of saved tiles in each row of tiles, restored row by row.
+    std::vector<QRect> restored;
     for (int row = m_savedBounds.top() / kTile; row <= m_savedBounds.bottom() / kTile; ++row) {
-        for (int column = m_savedBounds.left() / kTile; column <= m_savedBounds.right() / kTile;
-             ++column) {
-            if (m_tileSaved[tileIndex(column, row)])
-                copyArea(m_shown, m_saved,
-                         QRect(column * kTile, row * kTile, kTile, kTile) & m_shown.rect());
+        const int last = m_savedBounds.right() / kTile;
+        for (int column = m_savedBounds.left() / kTile; column <= last; ++column) {
+            if (!m_tileSaved[tileIndex(column, row)])
+                continue;
+            int end = column;
+            while (end < last && m_tileSaved[tileIndex(end + 1, row)])
+                ++end;
+            const QRect run = QRect(column * kTile, row * kTile, (end - column + 1) * kTile, kTile) &
+                              m_shown.rect();
+            copyArea(m_shown, m_saved, run);
+            restored.push_back(run);
+            column = end;
         }
     }
-    const QRect changed = m_savedBounds;
     m_savedBounds = {};
+    QRegion changed;
+    changed.setRects(restored.data(), int(restored.size()));
     return changed;
 }
 

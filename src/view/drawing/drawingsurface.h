@@ -3,6 +3,7 @@
 #include <QImage>
 #include <QPoint>
 #include <QRect>
+#include <QRegion>
 #include <QSize>
 
 #include <vector>
@@ -21,7 +22,7 @@ namespace velunto {
 class DrawingSurface
 {
   public:
-    static constexpr int kTile = 64;
+    static constexpr int kTile = 32;
 
     // Starts over with a new visible part (after a compose, a scroll or a
     // move of the visible part). Drops the undo snapshot. Both pictures are
@@ -41,8 +42,9 @@ class DrawingSurface
     // Must be called before the pixels of area change; saves what undo needs.
     void aboutToChange(const QRect& area);
     // Restores the picture of the last snapshot; returns what changed (empty
-    // when there is nothing to undo).
-    QRect undo();
+    // when there is nothing to undo): the restored tiles, not their bounds,
+    // so that a long diagonal stroke repaints only its own strip.
+    QRegion undo();
 
     // A part of the page was composed anew (a field covered or uncovered):
     // shown picture, composed view and undo snapshot take the new pixels

@@ -318,7 +318,7 @@ QRect DrawingTools::selectionInPicture() const
 
 // --- commands ------------------------------------------------------------------------------
 
-QRect DrawingTools::undo()
+QRegion DrawingTools::undo()
 {
     return m_surface.undo();
 }

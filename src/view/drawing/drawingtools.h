@@ -114,7 +114,7 @@ class DrawingTools
 
     // --- commands -------------------------------------------------------------------------
     // "Letzte Zeichenaktion rückgängig machen"; returns what changed.
-    QRect undo();
+    QRegion undo();
     // "Alle Zeichnungen entfernen": the shown picture becomes the page
     // without drawings; it can be undone. The caller drops the drawings
     // kept outside the visible part.
