@@ -2,6 +2,7 @@
 
 #include "common/numeric.h"
 #include "content/cloze/clozecontent.h"
+#include "content/layoutpage.h"
 #include "document/document.h"
 #include "document/linelayout.h"
 #include "document/textcanvas.h"
@@ -65,7 +66,7 @@ int shrinkStep(int fontHeight)
     return std::max(1, rnd(fontHeight * 0.1));
 }
 
-LayoutParams clozeParams(Document& document, const Frame& f, int fontHeight)
+LayoutParams clozeParams(const Document& document, const Frame& f, int fontHeight)
 {
     LayoutParams p;
     p.mode = LayoutMode::Cloze;
@@ -89,12 +90,14 @@ LayoutParams measuring(LayoutParams p)
     return p;
 }
 
-LayoutParams placing(LayoutParams p, Document& document, bool create, bool drawText)
+// The drawing pass: gap cards made (create) or moved when there is a target
+// document, text drawn with drawText.
+LayoutParams placing(LayoutParams p, Document* target, bool create, bool drawText)
 {
     p.measureOnly = false;
     p.create = create;
     p.textVisible = drawText;
-    p.document = &document;
+    p.document = target;
     return p;
 }
 
@@ -108,8 +111,8 @@ QStringList paragraphsOf(const QString& text)
 
 // --- the flowing text -------------------------------------------------------------
 
-ClozeLayoutResult layoutFlowing(Document& document, TextCanvas& canvas, const Frame& f, bool create,
-                                bool drawText)
+ClozeLayoutResult layoutFlowing(const Document& document, Document* target, TextCanvas& canvas,
+                                const Frame& f, bool create, bool drawText)
 {
     const QStringList paragraphs = paragraphsOf(document.header.lueckentext);
     int shrink = 0;
@@ -133,17 +136,17 @@ ClozeLayoutResult layoutFlowing(Document& document, TextCanvas& canvas, const Fr
         fontHeight = f.startHeight() + shrink;
     }
 
-    const LayoutParams p =
-        placing(clozeParams(document, f, fontHeight), document, create, drawText);
-    document.gapCursor = 0;
+    const LayoutParams p = placing(clozeParams(document, f, fontHeight), target, create, drawText);
+    if (target)
+        target->gapCursor = 0;
     int y = f.topY;
     for (const QString& paragraph : paragraphs)
         y = lineLayout(canvas, p, paragraph, y);
 
-    if (create && hasWrongWords(document.header.DokUnterTyp)) {
+    if (target && create && hasWrongWords(document.header.DokUnterTyp)) {
         for (const QString& word : wrongWords(document.header.fragentext))
-            document.addGeneratedObject(ObjectKind::DistractorCard, Layer::BaseImage, word, -1, 0.0,
-                                        0.0, Side::Right, 0);
+            target->addGeneratedObject(ObjectKind::DistractorCard, Layer::BaseImage, word, -1, 0.0,
+                                       0.0, Side::Right, 0);
     }
     return {std::max(1, fontHeight), shrink, {}};
 }
@@ -153,8 +156,8 @@ ClozeLayoutResult layoutFlowing(Document& document, TextCanvas& canvas, const Fr
 class TableLayout
 {
   public:
-    TableLayout(Document& document, TextCanvas& canvas, const Frame& f)
-        : m_doc(document), m_canvas(canvas), m_f(f),
+    TableLayout(const Document& document, Document* target, TextCanvas& canvas, const Frame& f)
+        : m_doc(document), m_target(target), m_canvas(canvas), m_f(f),
           m_rows(std::clamp(document.header.LueckenTabelleZeilen, 1, kTableRows)),
           m_columns(std::clamp(document.header.LueckenTabelleSpalten, 1, kTableColumns))
     {
@@ -197,7 +200,8 @@ class TableLayout
     bool fits(int fontHeight);
     void placeObject(const lueckentabellearrtyp& cell, int c, int y0, bool create);
 
-    Document& m_doc;
+    const Document& m_doc;
+    Document* m_target; // receives the objects; none when only drawing
     TextCanvas& m_canvas;
     const Frame& m_f;
     int m_rows;
@@ -236,6 +240,9 @@ bool TableLayout::fits(int fontHeight)
 
 void TableLayout::placeObject(const lueckentabellearrtyp& it, int c, int y0, bool create)
 {
+    if (!m_target)
+        return;
+    Document& doc = *m_target;
     const double W = m_f.width;
     const double H = m_f.height;
     const double x = (columnX(c) + m_columnWidth / 2.0) / W;
@@ -243,11 +250,11 @@ void TableLayout::placeObject(const lueckentabellearrtyp& it, int c, int y0, boo
     const double y = y0 / H + (text ? 0.015 : 0.0035);
 
     if (!create) {
-        while (m_nextObject < m_doc.objectCount() &&
-               !isTableObject(m_doc.objects[std::size_t(m_nextObject)].Typ))
+        while (m_nextObject < doc.objectCount() &&
+               !isTableObject(doc.objects[std::size_t(m_nextObject)].Typ))
             ++m_nextObject;
-        if (m_nextObject < m_doc.objectCount()) {
-            ObjDataTyp& o = m_doc.objects[std::size_t(m_nextObject++)];
+        if (m_nextObject < doc.objectCount()) {
+            ObjDataTyp& o = doc.objects[std::size_t(m_nextObject++)];
             o.Kx = x;
             o.Ky = y;
         }
@@ -258,9 +265,9 @@ void TableLayout::placeObject(const lueckentabellearrtyp& it, int c, int y0, boo
     const QString caption = text                                 ? it.Text
                             : kind == ObjectKind::TableImageLink ? it.Link
                                                                  : QString();
-    const int index = m_doc.addGeneratedObject(kind, Layer::TextsAndImages, caption, 0, x, y,
-                                               Side::Bottom, text ? 0 : it.Groesse);
-    ObjDataTyp& o = m_doc.objects[std::size_t(index)];
+    const int index = doc.addGeneratedObject(kind, Layer::TextsAndImages, caption, 0, x, y,
+                                             Side::Bottom, text ? 0 : it.Groesse);
+    ObjDataTyp& o = doc.objects[std::size_t(index)];
     o.KBreite = 0.95 * m_columnWidth / W;
     if (text) {
         o.TAusr = 1;
@@ -285,8 +292,9 @@ ClozeLayoutResult TableLayout::run(bool create, bool drawText)
 
     ClozeLayoutResult result{std::max(1, fontHeight), shrink, {}};
     const bool gridLines = drawText && m_doc.header.LueckenTabelleLinie == 1;
-    const LayoutParams p = placing(clozeParams(m_doc, m_f, fontHeight), m_doc, create, drawText);
-    m_doc.gapCursor = 0;
+    const LayoutParams p = placing(clozeParams(m_doc, m_f, fontHeight), m_target, create, drawText);
+    if (m_target)
+        m_target->gapCursor = 0;
     m_nextObject = 0;
     int y = m_f.topY;
     for (int r = 0; r < m_rows; ++r) {
@@ -331,10 +339,27 @@ ClozeLayoutResult layoutCloze(Document& document, TextCanvas& canvas, QSize page
     const Frame frame(document, page);
     const ClozeLayoutResult result =
         document.header.DokUnterTyp == ClozeSubType::Table
-            ? TableLayout(document, canvas, frame).run(create, drawText)
-            : layoutFlowing(document, canvas, frame, create, drawText);
+            ? TableLayout(document, &document, canvas, frame).run(create, drawText)
+            : layoutFlowing(document, &document, canvas, frame, create, drawText);
     document.clozeFontStep = result.fontShrink;
     return result;
+}
+
+ClozeLayoutResult drawCloze(const Document& document, TextCanvas& canvas, QSize page)
+{
+    if (document.header.DokTyp != DokTyp::Cloze)
+        return {};
+    const Frame frame(document, page);
+    return document.header.DokUnterTyp == ClozeSubType::Table
+               ? TableLayout(document, nullptr, canvas, frame).run(false, true)
+               : layoutFlowing(document, nullptr, canvas, frame, false, true);
+}
+
+int clozeCharacterHeight(const Document& document, int pageWidth, int sizeStep)
+{
+    const double scale = double(pageWidth) / layoutPageSize(document).width();
+    return std::max(1, rnd((2.0 * std::clamp(sizeStep, -8, 400) + 22.0) * pageWidth / 870.0 +
+                           document.clozeFontStep * scale));
 }
 
 } // namespace velunto

@@ -39,4 +39,14 @@ struct ClozeLayoutResult
 ClozeLayoutResult layoutCloze(Document& document, TextCanvas& canvas, QSize page, bool create,
                               bool drawText);
 
+// The same layout without touching any object: draws the text through
+// canvas, as it stands on a page of page size.
+ClozeLayoutResult drawCloze(const Document& document, TextCanvas& canvas, QSize page);
+
+// The character height of a gap card's answer (and of an answer typed into
+// a gap) on a page picture pageWidth pixels wide: the height of the size
+// step, less the font shrink of the last layout on the layout page, scaled
+// to this picture.
+int clozeCharacterHeight(const Document& document, int pageWidth, int sizeStep = 0);
+
 } // namespace velunto

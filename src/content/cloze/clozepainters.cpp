@@ -3,6 +3,7 @@
 #include "common/numeric.h"
 #include "content/cloze/clozecontent.h"
 #include "content/cloze/clozelayout.h"
+#include "content/layoutpage.h"
 #include "document/document.h"
 #include "document/fitcardtext.h"
 #include "view/drawcache.h"
@@ -40,7 +41,10 @@ bool drawStandIn(DrawContext& ctx, const ObjDataTyp& o, const ObjectGeometry& g,
         return query || ctx.renderMode == RenderMode::SolutionOverlay;
     }
     if (query && isCovered(o)) {
-        drawCoveredBox(ctx, o, g.card, ctx.document->clozeFontStep);
+        // The "?" starts as much smaller as the fitted text.
+        const int shrink = clozeCharacterHeight(*ctx.document, ctx.page.width()) -
+                           rnd(22.0 * ctx.page.width() / 870.0);
+        drawCoveredBox(ctx, o, g.card, shrink);
         return true;
     }
     return false;
@@ -52,12 +56,10 @@ QRect drawGapCard(DrawContext& ctx, int index)
 {
     const Document& doc = *ctx.document;
     const ObjDataTyp& o = doc.objects[std::size_t(index)];
-    const int W = ctx.page.width();
 
     TextFont font;
     font.family = doc.fontName();
-    font.pixelSize = std::max(
-        1, rnd((2.0 * std::clamp(o.Fsize, -8, 400) + 22.0) * W / 870.0 + doc.clozeFontStep));
+    font.pixelSize = clozeCharacterHeight(doc, ctx.page.width(), o.Fsize);
     font.colour = ctx.isSelected(index) ? o.Farbe
                   : ctx.editorOpen()    ? kEditorGrey
                                         : doc.header.LueckentextCol;
@@ -153,16 +155,34 @@ QRect drawTablePicture(DrawContext& ctx, int index)
 
 void drawClozeBackground(PageComposer::Stage stage, DrawContext& ctx)
 {
+    const Document& doc = *ctx.document;
     if (stage != PageComposer::Stage::Background || ctx.renderMode != RenderMode::View ||
-        ctx.document->header.DokTyp != DokTyp::Cloze)
+        doc.header.DokTyp != DokTyp::Cloze)
         return;
-    const bool textShown =
-        ctx.exerciseRunning() || !ctx.view || ctx.view->layerShown(Layer::TextsAndImages);
-    const ClozeLayoutResult result =
-        layoutCloze(*ctx.document, *ctx.canvas, ctx.page, false, textShown);
-    const QColor colour = toQColor(ctx.document->header.LueckenTabelleLinieCol);
-    for (const QLine& line : result.gridLines)
-        ctx.painter->fillRect(QRect(line.p1(), line.p2()), colour);
+    if (!ctx.exerciseRunning() && ctx.view && !ctx.view->layerShown(Layer::TextsAndImages))
+        return;
+
+    // The text is set exactly as the builder set it on the layout page, where
+    // the gap cards got their places, and drawn scaled to this picture: text
+    // and cards agree at every size of the window.
+    const QSize layout = layoutPageSize(doc);
+    const double sx = double(ctx.page.width()) / layout.width();
+    const double sy = double(ctx.page.height()) / layout.height();
+    QPainter& p = *ctx.painter;
+    p.save();
+    p.scale(sx, sy);
+    PainterCanvas canvas(&p);
+    const ClozeLayoutResult result = drawCloze(doc, canvas, layout);
+    p.restore();
+
+    const QColor colour = toQColor(doc.header.LueckenTabelleLinieCol);
+    for (const QLine& line : result.gridLines) {
+        const QPoint from(rnd(line.x1() * sx), rnd(line.y1() * sy));
+        const QPoint to(rnd((line.x2() + 1) * sx) - 1, rnd((line.y2() + 1) * sy) - 1);
+        p.fillRect(line.x1() == line.x2() ? QRect(from.x(), from.y(), 1, to.y() - from.y() + 1)
+                                          : QRect(from.x(), from.y(), to.x() - from.x() + 1, 1),
+                   colour);
+    }
 }
 
 } // namespace velunto

@@ -30,10 +30,11 @@ QRect drawTableQueryText(DrawContext& context, int index);
 // picture wider than KBreite is scaled down to it and centred in the card.
 QRect drawTablePicture(DrawContext& context, int index);
 
-// The composer's stage for the cloze: in Background, lays the cloze content
-// out on the page picture, drawing the text and the table's grid lines
-// while the layer "Texte und Bilder" is shown or an exercise runs, and moves
-// the gap cards and table objects to where this picture shows their places.
+// The composer's stage for the cloze: in Background, the text and the
+// table's grid lines, while the layer "Texte und Bilder" is shown or an
+// exercise runs. The text is laid out as the builder laid it out and drawn
+// scaled to the page picture, so that it shows its gaps where the builder
+// put the gap cards.
 void drawClozeBackground(PageComposer::Stage stage, DrawContext& context);
 
 } // namespace velunto

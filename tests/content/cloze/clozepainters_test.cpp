@@ -1,5 +1,6 @@
 #include "content/cloze/clozepainters.h"
 
+#include "content/cloze/clozebuilder.h"
 #include "content/cloze/clozecontent.h"
 #include "content/cloze/clozelayout.h"
 #include "document/document.h"
@@ -128,40 +129,95 @@ TEST(TablePainters, PicturesFollowTheirSizeStepAndQueryTextsAtLeastOneLine)
     EXPECT_EQ(card.top(), 300);
 }
 
-TEST(ClozeBackground, DrawsTheTextOnlyWhereItIsShownAndAlwaysPlacesTheGaps)
+// Dark pixels (text) in a rectangle of the picture.
+int inkIn(const QImage& picture, const QRect& area)
 {
+    int ink = 0;
+    const QRect r = area & picture.rect();
+    for (int y = r.top(); y <= r.bottom(); ++y) {
+        for (int x = r.left(); x <= r.right(); ++x)
+            ink += qGray(picture.pixel(x, y)) < 128 ? 1 : 0;
+    }
+    return ink;
+}
+
+TEST(ClozeBackground, TextScaledToThePictureLeavesItsGapsWhereTheCardsAre)
+{
+    // The builder lays out on the layout page, 1000 wide; the view's picture
+    // here is twice as large.
     Page page;
-    page.doc.header.lueckentext = QStringLiteral("Der <<Hund>> bellt.");
-    layoutCloze(page.doc, page.canvas, {1740, 1200}, true, false);
-    const ObjDataTyp before = page.doc.objects[0];
+    page.painter.end(); // this test paints a picture of its own size
+    page.doc.baseImage = QImage(1000, 700, QImage::Format_RGB32);
+    page.doc.header.lueckentext = QStringLiteral("Wort Wort Wort <<Lücke>> Wort Wort Wort");
+    buildCloze(page.doc, true);
+    ASSERT_EQ(page.doc.objectCount(), 1);
+    page.doc.objects[0].Abdeckung = 0;
+    page.picture = QImage(2000, 1400, QImage::Format_ARGB32_Premultiplied);
 
     for (bool shown : {true, false}) {
+        page.picture.fill(Qt::white);
         page.view.layers[Layer::TextsAndImages] = shown;
-        page.canvas.texts.clear();
+        QPainter painter(&page.picture);
+        PainterCanvas canvas(&painter);
         DrawContext ctx = page.context();
+        ctx.painter = &painter;
+        ctx.canvas = &canvas;
         drawClozeBackground(PageComposer::Stage::Background, ctx);
-        EXPECT_EQ(page.canvas.drawnText(), shown ? QStringLiteral("Der  bellt. ") : QString());
-        // placed for this picture of 870 pixels, where the text starts at 22
-        EXPECT_DOUBLE_EQ(page.doc.objects[0].Ky, (10 + 22 + 4) / 600.0);
-        EXPECT_NE(page.doc.objects[0].Ky, before.Ky);
-    }
-    // an exercise shows the text whatever the layers
-    page.view.mode = AppMode::Exercise;
-    page.canvas.texts.clear();
-    DrawContext ctx = page.context();
-    drawClozeBackground(PageComposer::Stage::Background, ctx);
-    EXPECT_FALSE(page.canvas.texts.empty());
+        QImage measure(1, 1, QImage::Format_ARGB32_Premultiplied);
+        PainterCanvas measuring(&measure);
+        ctx.canvas = &measuring;
+        QPainter none(&measure);
+        ctx.painter = &none;
+        const QRect card = drawGapCard(ctx, 0);
+        painter.end();
 
-    // the table's grid lines in their colour
-    Page table;
-    table.doc.header.DokUnterTyp = ClozeSubType::Table;
-    table.doc.header.LueckenTabelleZeilen = 2;
-    table.doc.header.LueckenTabelleLinie = 1;
-    table.doc.header.LueckenTabelleLinieCol = 0x0000FF;
-    DrawContext tableCtx = table.context();
-    drawClozeBackground(PageComposer::Stage::Background, tableCtx);
-    EXPECT_EQ(table.picture.pixelColor(10, 41), QColor(Qt::red));
-    EXPECT_EQ(table.picture.pixelColor(10, 40), QColor(Qt::white));
+        const QRect line(0, card.top(), 2000, card.height());
+        if (!shown) {
+            EXPECT_EQ(inkIn(page.picture, line), 0);
+            continue;
+        }
+        // Text on the gap's line before and after its card, none under it.
+        EXPECT_GT(inkIn(page.picture, QRect(0, card.top(), card.left(), card.height())), 100);
+        EXPECT_GT(inkIn(page.picture, QRect(card.right() + 1, card.top(), 200, card.height())),
+                  100);
+        EXPECT_EQ(inkIn(page.picture, card.adjusted(4, 0, -4, 0)), 0);
+    }
+    // the objects stay as the builder placed them
+    const ObjDataTyp built = page.doc.objects[0];
+    buildCloze(page.doc, false);
+    EXPECT_DOUBLE_EQ(page.doc.objects[0].Kx, built.Kx);
+}
+
+TEST(ClozeBackground, AnExerciseShowsTheTextAndTheTableItsGridLines)
+{
+    Page page;
+    page.painter.end();
+    page.doc.baseImage = QImage(1000, 700, QImage::Format_RGB32);
+    page.doc.header.DokUnterTyp = ClozeSubType::Table;
+    page.doc.header.LueckenTabelleZeilen = 2;
+    page.doc.header.LueckenTabelle[0][0].Text = QStringLiteral("Der Hund");
+    page.doc.header.LueckenTabelleLinie = 1;
+    page.doc.header.LueckenTabelleLinieCol = 0x0000FF;
+    page.view.layers[Layer::TextsAndImages] = false;
+    page.view.mode = AppMode::Exercise;
+    page.picture = QImage(1000, 700, QImage::Format_ARGB32_Premultiplied);
+    page.picture.fill(Qt::white);
+    QPainter painter(&page.picture);
+    PainterCanvas canvas(&painter);
+    DrawContext ctx = page.context();
+    ctx.painter = &painter;
+    ctx.canvas = &canvas;
+    drawClozeBackground(PageComposer::Stage::Background, ctx);
+    painter.end();
+
+    QImage device(1, 1, QImage::Format_ARGB32_Premultiplied);
+    PainterCanvas measuring(&device);
+    const ClozeLayoutResult layout = drawCloze(page.doc, measuring, {1000, 700});
+    ASSERT_EQ(layout.gridLines.size(), 2u);
+    const QLine under = layout.gridLines[0];
+    EXPECT_EQ(page.picture.pixelColor(under.p1() + QPoint(5, 0)), QColor(Qt::red));
+    EXPECT_EQ(page.picture.pixelColor(under.p1() + QPoint(5, -1)), QColor(Qt::white));
+    EXPECT_GT(inkIn(page.picture, QRect(0, 0, 400, under.y1())), 50);
 }
 
 } // namespace
