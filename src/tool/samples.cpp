@@ -363,6 +363,7 @@ int makeSamplesCommand(const QStringList& args)
         {"04-skelett.vlt", skeleton},
         {"05-sonnensystem.vlt", solarSystem},
     };
+    addClozeSamples(files);
     addPuzzleSamples(files);
     for (const SampleDocument& file : files) {
         Document doc;

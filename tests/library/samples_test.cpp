@@ -11,20 +11,21 @@
 
 using namespace velunto;
 
-// The shipped sample folder: every document loads, is a free assignment a
-// teacher can present, and every document link leads to a document of the
-// folder.
+// The shipped sample folder: every document loads and has a title and a
+// picture a teacher can present. The free assignments have every authored
+// kind and working links; the cloze documents cover the flowing text with
+// wrong words, the C-test, the table with pictures and plain gaps.
 TEST(SampleFolder, EveryDocumentLoadsWithAllAuthoredKindsAndWorkingLinks)
 {
     const QString folder = QStringLiteral(VELUNTO_SOURCE_DIR "/data/beispiele");
     const TopicList list = buildTopicList(folder);
-    ASSERT_GE(list.size(), 5u);
+    ASSERT_GE(list.size(), 9u);
+    std::set<int> clozeSubTypes;
     for (const ThemenDataTyp& entry : list) {
         SCOPED_TRACE(entry.path.toStdString());
         Document doc;
         const LoadResult loaded = loadDocument(doc, entry.path);
         ASSERT_TRUE(loaded.ok);
-        EXPECT_EQ(doc.header.DokTyp, DokTyp::Free);
         EXPECT_FALSE(doc.header.Titel.trimmed().isEmpty());
         EXPECT_GE(doc.baseImage.width(), 1280);
 
@@ -46,10 +47,28 @@ TEST(SampleFolder, EveryDocumentLoadsWithAllAuthoredKindsAndWorkingLinks)
                 EXPECT_FALSE(o.Bild.isNull());
             }
         }
+        if (doc.header.DokTyp == DokTyp::Cloze) {
+            clozeSubTypes.insert(doc.header.DokUnterTyp);
+            EXPECT_TRUE(kinds.count(ObjectKind::GapCard));
+            const HeaderDataTyp& h = doc.header;
+            for (int r = 0; r < h.LueckenTabelleZeilen; ++r) {
+                for (int c = 0; c < h.LueckenTabelleSpalten; ++c) {
+                    const lueckentabellearrtyp& cell = h.LueckenTabelle[r][c];
+                    if (h.DokUnterTyp == ClozeSubType::Table && cellCarriesPicture(1, cell.Art)) {
+                        EXPECT_FALSE(cell.Bild.isNull());
+                    }
+                }
+            }
+            continue;
+        }
+        EXPECT_EQ(doc.header.DokTyp, DokTyp::Free);
         EXPECT_TRUE(kinds.count(ObjectKind::QueryLabel));
         EXPECT_TRUE(kinds.count(ObjectKind::FixedLabel));
         EXPECT_TRUE(kinds.count(ObjectKind::InfoPoint));
         EXPECT_TRUE(kinds.count(ObjectKind::DocumentLink));
         EXPECT_TRUE(kinds.count(ObjectKind::FixedImage) || kinds.count(ObjectKind::QueryImage));
     }
+    EXPECT_EQ(clozeSubTypes,
+              (std::set<int>{ClozeSubType::Flowing, ClozeSubType::Table, ClozeSubType::CTest,
+                             ClozeSubType::FlowingWithWrongWords}));
 }
