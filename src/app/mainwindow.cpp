@@ -143,6 +143,8 @@ void MainWindow::startFromCommandLine()
         m_topicRoot = request.topicRoot;
     else if (request.kind == StartRequest::Kind::Nothing && !m_settings.startTopicFolder.isEmpty())
         m_topicRoot = m_settings.startTopicFolder;
+    else if (const QString own = m_context.folders.userTopicFolder(); !own.isEmpty())
+        m_topicRoot = own;
     m_currentTopicFolder = m_topicRoot;
     showStartPage();
 

@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QStandardPaths>
+#include <QTemporaryDir>
 
 namespace velunto {
 
@@ -38,6 +39,7 @@ ProgramFolders ProgramFolders::below(const QString& resourceDir, const QString& 
     f.help = f.program + QStringLiteral("hilfe/");
     f.gallery = f.program + QStringLiteral("bildergalerie/");
     f.configFile = f.program + QStringLiteral("config.ini");
+    f.samples = f.program + QStringLiteral("beispiele/");
 
     f.userData = withTrailingSlash(QDir::cleanPath(QDir(dataDir).absolutePath()));
     f.chronicle = f.userData + QStringLiteral("chronik/");
@@ -45,6 +47,7 @@ ProgramFolders ProgramFolders::below(const QString& resourceDir, const QString& 
     f.protocols = f.userData + QStringLiteral("protokolle/");
     f.bestLists = f.userData + QStringLiteral("bestenlisten/");
     f.communication = f.userData + QStringLiteral("kom/");
+    f.topics = f.userData + QStringLiteral("themen/");
     return f;
 }
 
@@ -68,6 +71,32 @@ void ProgramFolders::createWritableFolders() const
 {
     for (const QString& folder : {chronicle, exchange, protocols, bestLists, communication})
         QDir().mkpath(folder);
+}
+
+QString ProgramFolders::userTopicFolder() const
+{
+    if (QFileInfo(topics).isDir())
+        return topics;
+    // The samples are gathered beside it and the folder appears in one
+    // step, so that an interrupted first start is simply repeated.
+    if (!QDir().mkpath(userData))
+        return {};
+    QTemporaryDir staging(userData + QStringLiteral("themen-XXXXXX"));
+    if (!staging.isValid())
+        return {};
+    const QFileInfoList documents = QDir(samples).entryInfoList(
+        {QStringLiteral("*.vlt"), QStringLiteral("*.zyn")}, QDir::Files, QDir::Name);
+    for (const QFileInfo& document : documents) {
+        const QString copy = staging.filePath(document.fileName());
+        if (!QFile::copy(document.absoluteFilePath(), copy))
+            return {};
+        // Installed samples may be read-only; the teacher's copies are not.
+        QFile::setPermissions(copy, QFile::permissions(copy) | QFileDevice::WriteOwner);
+    }
+    if (!QDir().rename(staging.path(), QDir::cleanPath(topics)))
+        return QFileInfo(topics).isDir() ? topics : QString();
+    staging.setAutoRemove(false);
+    return topics;
 }
 
 } // namespace velunto

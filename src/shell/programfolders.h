@@ -5,10 +5,11 @@
 namespace velunto {
 
 // The program's folders, all ending with "/". Read-only resources (sounds,
-// help pages, picture gallery, "config.ini") lie in the program folder: the
-// installed share folder, or the source tree's data folder when the program
-// runs from its build tree. Everything the program writes lies below the
-// user's data folder.
+// help pages, picture gallery, sample documents, "config.ini") lie in the
+// program folder: the installed share folder, or the source tree's data
+// folder when the program runs from its build tree. Everything the program
+// writes lies below the user's data folder, the teacher's own topic folder
+// too.
 struct ProgramFolders
 {
     QString program; // resources; base of "config.ini" and of link resolution
@@ -16,6 +17,7 @@ struct ProgramFolders
     QString help;
     QString gallery;
     QString configFile; // program + "config.ini"
+    QString samples;    // program + "beispiele/": the sample topic documents
 
     QString userData;
     QString chronicle;
@@ -23,6 +25,7 @@ struct ProgramFolders
     QString protocols;
     QString bestLists;
     QString communication;
+    QString topics; // the topic folder when neither the command line nor config.ini names one
 
     // VELUNTO_RESOURCE_DIR and VELUNTO_DATA_DIR override the two bases.
     static ProgramFolders locate(const QString& applicationDir);
@@ -30,6 +33,13 @@ struct ProgramFolders
 
     // Creates the writable folders that do not exist yet.
     void createWritableFolders() const;
+
+    // The teacher's topic folder, made at its first use with a copy of the
+    // sample documents, so that the first start shows documents and "Save
+    // as" starts in a folder the teacher may write to. Once it exists it is
+    // taken as it is: documents the teacher deleted do not come back. Empty
+    // when it cannot be made.
+    QString userTopicFolder() const;
 };
 
 // path with "/" appended when missing; empty stays empty.

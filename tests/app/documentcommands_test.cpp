@@ -90,7 +90,7 @@ TEST_F(DocumentFixture, OpenAsksForAFileAndTakesItsFolder)
     EXPECT_EQ(request.filters, QStringList({"Velunto-Dokument (*.vlt)", "ZYN-Dokument (*.zyn)",
                                             "Alle Dateien (*.*)"}));
     EXPECT_EQ(request.defaultSuffix, QStringLiteral("vlt"));
-    EXPECT_EQ(request.directory, folders.program); // no document open: the topic folder
+    EXPECT_EQ(request.directory, folders.topics); // no document open: the topic folder
 
     EXPECT_EQ(w.document().header.Titel, QStringLiteral("Brüche"));
     EXPECT_EQ(w.document().objectCount(), 1);

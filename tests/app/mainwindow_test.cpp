@@ -24,8 +24,8 @@ TEST_F(MainWindowFixture, FirstStartHasTheDefaultsAndANormalCloseStoresEveryValu
     EXPECT_EQ(w.settings().network.channel, QStringLiteral("VELUNT-1"));
     EXPECT_EQ(w.settings().folders.chronicle, folders.chronicle);
     EXPECT_EQ(w.document().fontName(), QStringLiteral("Arial"));
-    EXPECT_EQ(w.topicRoot(), folders.program);
-    EXPECT_EQ(w.currentTopicFolder(), folders.program);
+    EXPECT_EQ(w.topicRoot(), folders.topics); // the teacher's own, writable
+    EXPECT_EQ(w.currentTopicFolder(), folders.topics);
     EXPECT_EQ(w.mode(), AppMode::LearningView);
     EXPECT_FALSE(QFile::exists(settingsPath())); // read, never written before the close
 

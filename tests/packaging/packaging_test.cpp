@@ -2,6 +2,7 @@
 #include "shell/programfolders.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
@@ -25,9 +26,11 @@ struct ToolRun
     QString output;
 };
 
-ToolRun runTool(const QString& program, const QStringList& arguments)
+ToolRun runTool(const QString& program, const QStringList& arguments,
+                const QProcessEnvironment& environment = QProcessEnvironment::systemEnvironment())
 {
     QProcess process;
+    process.setProcessEnvironment(environment);
     process.setProcessChannelMode(QProcess::MergedChannels);
     process.start(program, arguments);
     if (!process.waitForFinished(120000))
@@ -110,8 +113,7 @@ TEST(Packaging, InstallPutsEverythingWhereTheDesktopAndTheProgramLook)
           QStringLiteral("share/mime/packages/velunto-mime.xml"),
           QStringLiteral("share/icons/hicolor/scalable/apps/") + kAppId + QStringLiteral(".svg"),
           QStringLiteral("share/metainfo/") + kAppId + QStringLiteral(".metainfo.xml"),
-          QStringLiteral("share/doc/velunto/LICENSE"),
-          QStringLiteral("share/velunto/config.ini"),
+          QStringLiteral("share/doc/velunto/LICENSE"), QStringLiteral("share/velunto/config.ini"),
           QStringLiteral("share/velunto/hilfe/index.html")})
         EXPECT_TRUE(QFileInfo::exists(prefix.filePath(file))) << file.toStdString();
 
@@ -122,4 +124,23 @@ TEST(Packaging, InstallPutsEverythingWhereTheDesktopAndTheProgramLook)
     EXPECT_EQ(QFileInfo(folders.program).canonicalFilePath(),
               QFileInfo(prefix.filePath(QStringLiteral("share/velunto"))).canonicalFilePath());
     EXPECT_TRUE(QFileInfo::exists(folders.configFile));
+
+    // The samples are installed, and the first start of the installed program
+    // copies them into a topic folder in the user's data folder.
+    const QStringList samples =
+        QDir(folders.samples).entryList({QStringLiteral("*.vlt")}, QDir::Files, QDir::Name);
+    EXPECT_EQ(samples.size(), 5) << folders.samples.toStdString();
+    QTemporaryDir home;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.remove(QStringLiteral("VELUNTO_RESOURCE_DIR"));
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    environment.insert(QStringLiteral("VELUNTO_DATA_DIR"), home.filePath(QStringLiteral("daten")));
+    environment.insert(QStringLiteral("XDG_CONFIG_HOME"), home.filePath(QStringLiteral("config")));
+    environment.insert(QStringLiteral("VELUNTO_QUIT_AFTER_FIRST_PAINT"), QStringLiteral("1"));
+    const ToolRun firstStart =
+        runTool(prefix.filePath(QStringLiteral("bin/velunto")), {}, environment);
+    EXPECT_EQ(firstStart.exitCode, 0) << firstStart.output.toStdString();
+    EXPECT_EQ(QDir(home.filePath(QStringLiteral("daten/themen")))
+                  .entryList({QStringLiteral("*.vlt")}, QDir::Files, QDir::Name),
+              samples);
 }
