@@ -242,7 +242,7 @@ TEST(DrawingTools, EraserRestoresTheComposedPage)
     // A field is uncovered after drawing: the page changes under it.
     QImage uncovered = b.page.copy();
     QPainter(&uncovered).fillRect(QRect(100, 20, 60, 60), Qt::green);
-    b.tools.renew(QRect(100, 20, 60, 60), uncovered, {0, 0});
+    b.surface.renew(QRect(100, 20, 60, 60), uncovered);
     EXPECT_EQ(b.at(130, 30), QColor(Qt::green).rgb());
 
     // A quick wipe across it takes the new state of the field, not the old
@@ -418,4 +418,43 @@ TEST(DrawingTools, MovesWithoutAPressDrawNothing)
     b.tools.documentLoaded();
     b.tools.move({200, 200}, true);
     EXPECT_FALSE(red(b.at(150, 150)));
+}
+
+TEST(DrawingTools, ScrolledPageAndRubberBandOverARenewedField)
+{
+    // The shown picture is the part of a larger page from (100, 50) on.
+    QImage page(600, 400, QImage::Format_ARGB32_Premultiplied);
+    for (int y = 0; y < 400; ++y)
+        for (int x = 0; x < 600; ++x)
+            page.setPixel(x, y, qRgb(x % 256, y % 256, 128));
+    DrawingSurface surface;
+    DrawingTools tools(surface);
+    tools.setControl({400, 300}, {0, 0});
+    tools.showPictures(page.copy(100, 50, 400, 300), page, {100, 50});
+    tools.setStrokeSize(4);
+    tools.selectTool(Tool::Pen);
+    tools.press({10, 10});
+    tools.move({200, 10}, true);
+    tools.release({200, 10});
+    tools.selectTool(Tool::Eraser);
+    tools.press({60, 10});
+    tools.release({60, 10});
+    EXPECT_EQ(surface.shown().pixel(60, 10), page.pixel(160, 60));
+    EXPECT_NE(surface.shown().pixel(150, 10), page.pixel(250, 60));
+
+    // A field is uncovered (middle button) while a rectangle is dragged:
+    // the band stays right, and ending the drag leaves only the shape.
+    tools.selectTool(toolForPenShape(5));
+    tools.press({20, 100});
+    tools.move({300, 250}, true);
+    QImage uncovered = page.copy();
+    QPainter(&uncovered).fillRect(QRect(150, 150, 200, 200), Qt::green);
+    surface.renew(QRect(50, 100, 200, 200), uncovered);
+    EXPECT_EQ(surface.shown().pixel(150, 250), qRgb(255, 0, 255)); // green inverted
+    tools.move({310, 260}, true);
+    EXPECT_EQ(surface.shown().pixel(150, 250), QColor(Qt::green).rgb());
+    tools.release({310, 260});
+    EXPECT_EQ(surface.shown().pixel(150, 200), QColor(Qt::green).rgb());
+    EXPECT_EQ(surface.shown().pixel(150, 245), QColor(Qt::green).rgb());
+    EXPECT_EQ(surface.shown().pixel(150, 260), qRgb(255, 0, 0));
 }

@@ -1,5 +1,7 @@
 #include "view/drawing/drawingsurface.h"
 
+#include "view/drawing/strokes.h"
+
 #include <QPainter>
 
 #include <algorithm>
@@ -31,12 +33,13 @@ void copyArea(QImage& target, const QImage& source, const QRect& area)
 
 } // namespace
 
-void DrawingSurface::setPictures(QImage shown, QImage composed)
+void DrawingSurface::setPictures(QImage shown, QImage page, QPoint origin)
 {
     m_shown = premultiplied(std::move(shown));
-    m_composed = premultiplied(std::move(composed));
-    if (m_composed.size() != m_shown.size())
-        m_composed = m_shown.copy();
+    m_page = premultiplied(std::move(page));
+    m_origin = origin;
+    ++m_generation;
+    m_preview.clear();
     m_columns = (m_shown.width() + kTile - 1) / kTile;
     m_rows = (m_shown.height() + kTile - 1) / kTile;
     if (m_saved.size() != m_shown.size())
@@ -44,6 +47,24 @@ void DrawingSurface::setPictures(QImage shown, QImage composed)
     m_tileSaved.assign(size_t(m_columns) * m_rows, false);
     m_savedBounds = {};
     m_undoAvailable = false;
+}
+
+void DrawingSurface::copyFromPage(QImage& target, const QRect& area) const
+{
+    // Beyond the page (a page smaller than the shown picture) stays as it is.
+    const QRect a = area & target.rect() & m_page.rect().translated(-m_origin);
+    if (a.isEmpty())
+        return;
+    if (m_page.format() != target.format()) {
+        QPainter p(&target);
+        p.setCompositionMode(QPainter::CompositionMode_Source);
+        p.drawImage(a.topLeft(), m_page, a.translated(m_origin));
+        return;
+    }
+    const int bytes = a.width() * 4;
+    for (int y = a.top(); y <= a.bottom(); ++y)
+        std::memcpy(target.scanLine(y) + a.left() * 4,
+                    m_page.constScanLine(y + m_origin.y()) + (a.left() + m_origin.x()) * 4, bytes);
 }
 
 void DrawingSurface::takeUndoSnapshot()
@@ -98,21 +119,38 @@ QRegion DrawingSurface::undo()
         }
     }
     m_savedBounds = {};
+    m_preview.clear();
     QRegion changed;
     changed.setRects(restored.data(), int(restored.size()));
     return changed;
 }
 
-void DrawingSurface::renew(const QRect& area, const QImage& page, QPoint pageOrigin)
+QRect DrawingSurface::invertPreview()
 {
-    const QRect a = area & m_shown.rect() & QRect(pageOrigin, page.size());
+    for (const QPoint& p : m_preview)
+        aboutToChange(QRect(p, QSize(1, 1)));
+    return invertPixels(m_shown, m_preview);
+}
+
+QRect DrawingSurface::setPreview(std::vector<QPoint> pixels)
+{
+    QRect changed = invertPreview();
+    m_preview = std::move(pixels);
+    changed |= invertPreview();
+    return changed;
+}
+
+void DrawingSurface::renew(const QRect& area, const QImage& page)
+{
+    const QRect a = area & m_shown.rect();
     if (a.isEmpty())
         return;
-    for (QImage* target : {&m_shown, &m_composed, &m_saved}) {
-        QPainter p(target);
-        p.setCompositionMode(QPainter::CompositionMode_Source);
-        p.drawImage(a.topLeft(), page, a.translated(-pageOrigin));
-    }
+    // The rubber band stays over the renewed pixels.
+    invertPreview();
+    m_page = premultiplied(page);
+    copyFromPage(m_shown, a);
+    copyFromPage(m_saved, a);
+    invertPreview();
 }
 
 QRect DrawingSurface::restoreFromComposed(const QRect& area)
@@ -121,7 +159,7 @@ QRect DrawingSurface::restoreFromComposed(const QRect& area)
     if (a.isEmpty())
         return {};
     aboutToChange(a);
-    copyArea(m_shown, m_composed, a);
+    copyFromPage(m_shown, a);
     return a;
 }
 

@@ -12,8 +12,11 @@ namespace velunto {
 
 // The pictures the drawing tools work on: the shown picture (the visible
 // part of the page with the drawings in it), the composed view (the same
-// part of the page without drawings, which the eraser copies from) and the
-// one level of undo.
+// part of the page without drawings, which the eraser copies from), the
+// rubber band of a shape being dragged and the one level of undo.
+//
+// The composed view is read straight from the composed page, which is
+// shared and not copied, so showing a new visible part costs one copy.
 //
 // Undo keeps only what a drawing action changed: the picture is cut into
 // tiles, and before a tile changes for the first time after the snapshot
@@ -25,15 +28,21 @@ class DrawingSurface
     static constexpr int kTile = 32;
 
     // Starts over with a new visible part (after a compose, a scroll or a
-    // move of the visible part). Drops the undo snapshot. Both pictures are
-    // held as premultiplied ARGB32.
-    void setPictures(QImage shown, QImage composed);
+    // move of the visible part): shown is what the page control shows, page
+    // the composed page without drawings; pixel (x, y) of the shown picture
+    // is pixel (x, y) + origin of the page. Drops the rubber band and the
+    // undo snapshot.
+    void setPictures(QImage shown, QImage page, QPoint origin = {});
+    // Counts the calls of setPictures, so that a drag can tell that the
+    // picture under it was replaced.
+    int generation() const { return m_generation; }
 
     QImage& shown() { return m_shown; }
     const QImage& shown() const { return m_shown; }
-    const QImage& composed() const { return m_composed; }
     QSize size() const { return m_shown.size(); }
     QRect rect() const { return m_shown.rect(); }
+    // The composed view's pixel at a point of the shown picture.
+    QRgb composedPixel(QPoint p) const { return m_page.pixel(p + m_origin); }
 
     // TakeUndoSnapshot: the state of now is what undo returns to.
     void takeUndoSnapshot();
@@ -46,12 +55,17 @@ class DrawingSurface
     // so that a long diagonal stroke repaints only its own strip.
     QRegion undo();
 
+    // The rubber band: these pixels are shown inverted until it is replaced
+    // or cleared. Returns what changed.
+    QRect setPreview(std::vector<QPoint> pixels);
+    QRect clearPreview() { return setPreview({}); }
+    bool hasPreview() const { return !m_preview.empty(); }
+
     // A part of the page was composed anew (a field covered or uncovered):
-    // shown picture, composed view and undo snapshot take the new pixels
-    // of page (whose origin lies at pageOrigin in the shown picture's
-    // coordinates), so that neither undo nor the eraser brings the old state
-    // of the field back.
-    void renew(const QRect& area, const QImage& page, QPoint pageOrigin);
+    // shown picture, composed view and undo snapshot take the new pixels of
+    // page, so that neither undo nor the eraser brings the old state of the
+    // field back. area is in pixels of the shown picture.
+    void renew(const QRect& area, const QImage& page);
 
     // The eraser: copies a rectangle of the composed view into the shown
     // picture. Returns what changed.
@@ -59,15 +73,20 @@ class DrawingSurface
 
   private:
     int tileIndex(int column, int row) const { return row * m_columns + column; }
+    QRect invertPreview();
+    void copyFromPage(QImage& target, const QRect& area) const;
 
     QImage m_shown;
-    QImage m_composed;
+    QImage m_page;
+    QPoint m_origin;
+    int m_generation = 0;
     QImage m_saved; // the snapshot's pixels of the saved tiles
     std::vector<bool> m_tileSaved;
     int m_columns = 0;
     int m_rows = 0;
     bool m_undoAvailable = false;
     QRect m_savedBounds;
+    std::vector<QPoint> m_preview;
 };
 
 } // namespace velunto

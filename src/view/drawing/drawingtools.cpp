@@ -124,10 +124,9 @@ DrawingChange DrawingTools::press(QPointF position)
         m_storedInChronicle = false;
         change.selection = selectTool(m_tool);
         m_pressed = true;
+        m_pressedOn = m_surface.generation();
         // A stroke begins where the pen is put down, whatever came before.
-        if (m_preview)
-            change.picture |= togglePreview();
-        m_preview.reset();
+        change.picture |= m_surface.clearPreview();
         m_dragStart.reset();
         change |= process(true, position);
     } else if (m_tool == Tool::Area) {
@@ -209,16 +208,16 @@ DrawingChange DrawingTools::process(bool held, QPointF position)
         change.picture = paint(segmentPath(from, here, metrics.strokeWidth, Cap::Start));
         m_dragStart = position;
     } else if (m_tool >= Tool::FirstShape && m_tool <= Tool::LastShape) {
-        if (m_preview) {
-            change.picture |= togglePreview();
-            m_preview.reset();
-        }
-        if (held) {
+        // A new visible part under the drag ends it without a shape.
+        if (m_surface.generation() != m_pressedOn)
+            m_dragStart.reset();
+        change.picture |= m_surface.clearPreview();
+        if (held && m_surface.generation() == m_pressedOn) {
             if (!m_dragStart)
                 m_dragStart = position;
-            m_preview = Preview{m_tool, whole(inPicture(*m_dragStart)), whole(here)};
-            change.picture |= togglePreview();
-        } else if (m_dragStart) {
+            change.picture |= m_surface.setPreview(previewPixels(
+                m_tool, whole(inPicture(*m_dragStart)), whole(here), metrics.arrowHead));
+        } else if (!held && m_dragStart) {
             const QPainterPath shape = shapePath(m_tool, whole(inPicture(*m_dragStart)),
                                                  whole(here), metrics.strokeWidth,
                                                  metrics.arrowHead);
@@ -276,15 +275,6 @@ QRect DrawingTools::erase(QPointF at)
         QRect(centre.x() - side / 2, centre.y() - side / 2, side, side));
 }
 
-QRect DrawingTools::togglePreview()
-{
-    const std::vector<QPoint> pixels = previewPixels(
-        m_preview->tool, m_preview->start, m_preview->end, strokeMetrics(m_strokeSize).arrowHead);
-    for (const QPoint& p : pixels)
-        m_surface.aboutToChange(QRect(p, QSize(1, 1)));
-    return invertPixels(m_surface.shown(), pixels);
-}
-
 // --- the selection's label ---------------------------------------------------------------
 
 void DrawingTools::beginSelectionMove(QPointF position)
@@ -327,7 +317,7 @@ QRect DrawingTools::removeAllDrawings()
 {
     m_surface.takeUndoSnapshot();
     m_storedInChronicle = false;
-    m_preview.reset();
+    m_surface.clearPreview();
     return m_surface.restoreFromComposed(m_surface.rect());
 }
 
@@ -371,22 +361,9 @@ QImage DrawingTools::viewPicture() const
 
 // --- what the view tells ----------------------------------------------------------------
 
-void DrawingTools::showPictures(QImage shown, QImage composed)
+void DrawingTools::showPictures(QImage shown, QImage page, QPoint origin)
 {
-    m_surface.setPictures(std::move(shown), std::move(composed));
-    m_preview.reset();
-    if (m_tool >= Tool::FirstShape && m_tool <= Tool::LastShape)
-        m_dragStart.reset();
-}
-
-void DrawingTools::renew(const QRect& area, const QImage& page, QPoint pageOrigin)
-{
-    const bool preview = m_preview.has_value();
-    if (preview)
-        togglePreview();
-    m_surface.renew(area, page, pageOrigin);
-    if (preview)
-        togglePreview();
+    m_surface.setPictures(std::move(shown), std::move(page), origin);
 }
 
 void DrawingTools::documentLoaded()

@@ -131,12 +131,9 @@ class DrawingTools
 
     // --- what the view tells ------------------------------------------------------------------
     // A new visible part is shown (compose, scroll, move of the visible
-    // part, new window size): a shape being dragged ends without being
-    // drawn, and undo is no longer possible.
-    void showPictures(QImage shown, QImage composed);
-    // A part of the page was composed anew (a field covered or uncovered);
-    // area in pixels of the shown picture, page placed at pageOrigin.
-    void renew(const QRect& area, const QImage& page, QPoint pageOrigin);
+    // part, new window size): see DrawingSurface::setPictures. A shape being
+    // dragged ends without being drawn, and undo is no longer possible.
+    void showPictures(QImage shown, QImage page, QPoint origin = {});
     // A document was loaded: LastPoint is none again.
     void documentLoaded();
 
@@ -149,7 +146,6 @@ class DrawingTools
     DrawingChange process(bool held, QPointF position);
     QRect paint(const QPainterPath& path);
     QRect erase(QPointF at);
-    QRect togglePreview();
     QPoint whole(QPointF position) const;
     QPointF inPicture(QPointF control) const { return control - QPointF(m_offset); }
 
@@ -169,17 +165,9 @@ class DrawingTools
     std::optional<QPointF> m_lastPoint;
     std::optional<QPointF> m_dragStart;
     bool m_pressed = false;
+    int m_pressedOn = 0; // the surface's generation at the press
     bool m_stampDone = false;
     bool m_storedInChronicle = false;
-
-    // The rubber band now inverted in the shown picture (picture pixels).
-    struct Preview
-    {
-        int tool;
-        QPoint start;
-        QPoint end;
-    };
-    std::optional<Preview> m_preview;
 
     AreaSelection m_selection;
     bool m_selectionDragged = false;
