@@ -196,8 +196,9 @@ TEST(McLayout, TextAnswersForTheDefaultMargins)
 
     // Every box is followed by its answer card.
     for (int i = 0; i + 1 < m.doc.objectCount(); ++i) {
-        if (m.doc.objects[i].Typ == ObjectKind::McAnswerBox)
+        if (m.doc.objects[i].Typ == ObjectKind::McAnswerBox) {
             EXPECT_EQ(m.doc.objects[i + 1].Typ, ObjectKind::McAnswerText);
+        }
     }
 }
 
@@ -291,21 +292,26 @@ TEST(McLayout, AnswerLinesBlankMissingAndTooMany)
     expectPlaces(m.objects(4, ObjectKind::McAnswerBox), {{0.1, 0.41}, {0.1, 0.61}, {0.5, 0.61}});
 }
 
-TEST(McLayout, OnlyCreateRebuildsAndADocumentWithoutQuestionsKeepsItsButtons)
+TEST(McLayout, WithoutCreateOnlyADocumentHoldingJustItsQuestionsIsBuilt)
 {
     McDoc m;
     m.doc.header.AnzFrageNummern = 4;
     buildMultipleChoice(m.doc, false);
-    EXPECT_EQ(m.doc.objectCount(), 0);
-    m.build();
-    EXPECT_EQ(m.doc.header.AnzFrageNummern, 0);
+    EXPECT_EQ(m.doc.header.AnzFrageNummern, 0); // no questions, but the buttons
     EXPECT_EQ(m.doc.objectCount(), 5);
 
-    // A rebuild replaces the generated objects instead of adding to them.
     m.question(record("Q", "+ a\r\n- b"));
+    buildMultipleChoice(m.doc, false);
+    const int built = 1 + 5 + 1 + 1 + 2 * 2 + 1;
+    EXPECT_EQ(m.doc.objectCount(), built);
+    m.doc.objects.back().Kx = 0.5;
+    buildMultipleChoice(m.doc, false);
+    EXPECT_EQ(m.doc.objects.back().Kx, 0.5);
+
+    // A rebuild replaces the generated objects instead of adding to them.
     m.build();
-    m.build();
-    EXPECT_EQ(m.doc.objectCount(), 1 + 5 + 1 + 1 + 2 * 2 + 1);
+    EXPECT_EQ(m.doc.objectCount(), built);
+    EXPECT_NE(m.doc.objects.back().Kx, 0.5);
 }
 
 namespace {
@@ -352,8 +358,9 @@ TEST(McAnswerPermutation, AnswersMoveOnlyAmongThePlacesOfTheirQuestion)
                 EXPECT_EQ(objects[place].Typ, ObjectKind::McAnswerBox);
                 EXPECT_EQ(objects[place].FrageNummer, o.FrageNummer);
                 EXPECT_EQ(perm[k + 1], place + 1); // the card goes with its box
-                if (o.FrageNummer == 3)
+                if (o.FrageNummer == 3) {
                     EXPECT_EQ(place, k); // one answer: nothing moves
+                }
                 moved = moved || place != k;
             } else if (o.Typ != ObjectKind::McAnswerText) {
                 EXPECT_EQ(perm[k], k);

@@ -2,6 +2,7 @@
 #include "content/multiplechoice/questionrecord.h"
 #include "content/multiplechoice/ui/multiplechoiceeditor.h"
 #include "content/questions/ui/singlequestionseditor.h"
+#include "content/ui/marginsdialog.h"
 #include "document/document.h"
 #include "document/kinds.h"
 #include "platform/prompter.h"
@@ -10,6 +11,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -45,7 +47,7 @@ TEST(SingleQuestionsEditor, CountsAppliesAndAsksBeforeDiscarding)
         out.write("Wie hei\xDF t das? // So\r\n"); // code page 1252
     }
 
-    SingleQuestionsEditor editor(doc, prompter, {});
+    SingleQuestionsEditor editor(doc, prompter);
     EXPECT_EQ(editor.counterText(), "0 Fragen");
     editor.textField()->setPlainText(QStringLiteral("Erste // eins\n\n"));
     EXPECT_EQ(editor.counterText(), "1 Frage");
@@ -54,6 +56,19 @@ TEST(SingleQuestionsEditor, CountsAppliesAndAsksBeforeDiscarding)
     editor.button(QStringLiteral("Aus Datei einfügen..."))->click();
     EXPECT_EQ(prompter.fileRequests.back().title, "Textdatei öffnen");
     EXPECT_EQ(editor.counterText(), "2 Fragen");
+
+    // "Ränder..." changes the margins at once, through the shared dialog.
+    editor.setDialogRunner([](QDialog& dialog) {
+        auto& margins = dynamic_cast<MarginsDialog&>(dialog);
+        margins.topField()->setText(QStringLiteral("20,0"));
+        margins.bottomField()->setText(QStringLiteral("20"));
+        dialog.accept();
+        return dialog.result();
+    });
+    editor.button(QStringLiteral("Ränder..."))->click();
+    EXPECT_TRUE(editor.pageChanged());
+    EXPECT_DOUBLE_EQ(doc.header.EinrueckRand.top, 0.2);
+    EXPECT_FALSE(editor.button(QStringLiteral("Schriftart..."))->isVisibleTo(&editor));
 
     // Esc and the window's close button ask first; No keeps the editor.
     editor.show();
@@ -69,6 +84,8 @@ TEST(SingleQuestionsEditor, CountsAppliesAndAsksBeforeDiscarding)
     EXPECT_TRUE(doc.header.lueckentext.isEmpty());
     EXPECT_EQ(doc.header.AnzFrageNummern, 2);
     EXPECT_EQ(doc.objects.back().Text, "So");
+    // The questions stand lower with the new top margin: D = 0.6 / 0.64.
+    EXPECT_NEAR(doc.objects.back().Ky, 0.2 + 0.435 * 0.6 / 0.64, 1e-12);
 }
 
 namespace {
@@ -101,7 +118,7 @@ struct McEditorFixture
 TEST(MultipleChoiceEditor, TheQuestionListCommands)
 {
     McEditorFixture f;
-    MultipleChoiceEditor editor(f.doc, f.prompter, {});
+    MultipleChoiceEditor editor(f.doc, f.prompter);
     QListWidget* list = editor.questionList();
     ASSERT_EQ(list->count(), 2);
     EXPECT_EQ(editor.questionField()->toPlainText(), "Welche Zahlen sind Primzahlen?");
@@ -142,7 +159,7 @@ TEST(MultipleChoiceEditor, TheQuestionListCommands)
 TEST(MultipleChoiceEditor, PictureAnswersAndTheirMessages)
 {
     McEditorFixture f;
-    MultipleChoiceEditor editor(f.doc, f.prompter, {});
+    MultipleChoiceEditor editor(f.doc, f.prompter);
     editor.selectQuestion(1);
     QListWidget* answers = editor.pictureAnswerList();
     ASSERT_EQ(answers->count(), 2);
@@ -196,7 +213,7 @@ TEST(MultipleChoiceEditor, CopyingAPictureAsksForThePicturePasswordEveryTime)
 {
     McEditorFixture f;
     f.doc.header.BilderPasswort = QStringLiteral("geheim");
-    MultipleChoiceEditor editor(f.doc, f.prompter, {});
+    MultipleChoiceEditor editor(f.doc, f.prompter);
     editor.selectQuestion(1);
     QClipboard* clipboard = QApplication::clipboard();
     clipboard->setText(QStringLiteral("leer"));

@@ -134,15 +134,24 @@ TEST(QuestionLayout, AnEmptiedTextLeavesNoObjectsAndNoCount)
     }
 }
 
-TEST(QuestionLayout, OnlyCreateRebuildsAndOnlyForSingleQuestions)
+TEST(QuestionLayout, WithoutCreateOnlyADocumentHoldingJustItsTextIsBuilt)
 {
-    Document doc = singleQuestions("a // b");
+    Document doc = singleQuestions("a // b\r\nc // d");
     buildSingleQuestions(doc, false);
-    EXPECT_EQ(doc.objectCount(), 0);
+    EXPECT_EQ(doc.objectCount(), 5 + 2 * 4);
+    EXPECT_EQ(doc.header.AnzFrageNummern, 2);
 
-    doc.header.DokTyp = DokTyp::Cloze;
+    // Stored objects that match the text stay as they are.
+    doc.objects.back().Abdeckung = 0;
+    buildSingleQuestions(doc, false);
+    EXPECT_EQ(doc.objects.back().Abdeckung, 0);
     buildSingleQuestions(doc, true);
-    EXPECT_EQ(doc.objectCount(), 0);
+    EXPECT_EQ(doc.objects.back().Abdeckung, -1);
+
+    Document cloze = singleQuestions("a // b");
+    cloze.header.DokTyp = DokTyp::Cloze;
+    buildSingleQuestions(cloze, true);
+    EXPECT_EQ(cloze.objectCount(), 0);
 }
 
 TEST(QuestionLayout, TheEditorTurnsAnotherTypeIntoSingleQuestions)

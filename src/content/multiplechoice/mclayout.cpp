@@ -182,11 +182,31 @@ int mcQuestionSizeStep(int length)
     return std::max(-1, 5 - std::max(0, length - 60) / 12);
 }
 
+void prepareNewMultipleChoice(Document& document)
+{
+    document.header.DokTyp = DokTyp::MultipleChoice;
+    document.header.EinrueckRand = defaultEinrueckRand(DokTyp::MultipleChoice);
+}
+
 void buildMultipleChoice(Document& document, bool create)
 {
     HeaderDataTyp& header = document.header;
-    if (header.DokTyp != DokTyp::MultipleChoice || !create)
+    if (header.DokTyp != DokTyp::MultipleChoice)
         return;
+    if (!create) {
+        // Each question has its question text object once built.
+        int questions = 0;
+        int texts = 0;
+        for (const ObjDataTyp& o : document.objects) {
+            questions += isMcQuestionKind(o.Typ);
+            texts += o.Typ == ObjectKind::McQuestionText;
+        }
+        const bool hasButtons =
+            std::any_of(document.objects.begin(), document.objects.end(),
+                        [](const ObjDataTyp& o) { return o.Typ == ObjectKind::NavFirst; });
+        if (questions == texts && hasButtons)
+            return;
+    }
     std::erase_if(document.objects, [](const ObjDataTyp& o) { return isGeneratedKind(o.Typ); });
 
     std::vector<int> questions;

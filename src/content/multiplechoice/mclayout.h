@@ -19,8 +19,14 @@ int mcQuestionSizeStep(int length);
 // serves all questions.
 //
 // With create the generated objects (kinds 12..17 and 22..29) are made
-// again and AnzFrageNummern counts the questions; without create nothing
-// changes. Other document types are left alone.
+// again and AnzFrageNummern counts the questions. Without create they stay,
+// unless they do not match the question objects (a document that holds only
+// its questions): then they are made as with create. Other document types
+// are left alone.
 void buildMultipleChoice(Document& document, bool create);
+
+// A new multiple-choice document in a document just made empty: its type
+// and its indent margins.
+void prepareNewMultipleChoice(Document& document);
 
 } // namespace velunto

@@ -7,6 +7,7 @@
 #include "content/questions/questionnavigation.h"
 #include "content/questions/questiontext.h"
 #include "document/document.h"
+#include "document/kinds.h"
 #include "view/objectpainter.h"
 
 #include <algorithm>
@@ -38,8 +39,15 @@ int heightShare(const DrawContext& ctx, double share)
 void buildSingleQuestions(Document& document, bool create)
 {
     HeaderDataTyp& header = document.header;
-    if (header.DokTyp != DokTyp::Questions || !create)
+    if (header.DokTyp != DokTyp::Questions)
         return;
+    if (!create) {
+        const auto answers =
+            std::count_if(document.objects.begin(), document.objects.end(),
+                          [](const ObjDataTyp& o) { return o.Typ == ObjectKind::QuestionAnswer; });
+        if (answers == countQuestions(header.fragentext))
+            return;
+    }
     std::erase_if(document.objects,
                   [](const ObjDataTyp& o) { return isSingleQuestionKind(o.Typ); });
 
@@ -71,6 +79,12 @@ void buildSingleQuestions(Document& document, bool create)
         document.objects[answer].Abdeckung = -1;
         document.objects[answer].Nummer = 0;
     }
+}
+
+void prepareNewSingleQuestions(Document& document)
+{
+    document.header.DokTyp = DokTyp::Questions;
+    document.header.EinrueckRand = defaultEinrueckRand(DokTyp::Questions);
 }
 
 void applySingleQuestionsEdit(Document& document, const SingleQuestionsEdit& edit)

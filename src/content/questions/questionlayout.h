@@ -19,9 +19,14 @@ class ObjectPainter;
 //
 // With create the objects of kinds 10..17 are made again from fragentext
 // and AnzFrageNummern counts the questions; a text without questions leaves
-// no objects and the count 0. Without create nothing changes: the objects
-// are stored with the document. Other document types are left alone.
+// no objects and the count 0. Without create the stored objects stay, unless
+// they do not match the text (a document that holds only its text): then
+// they are made as with create. Other document types are left alone.
 void buildSingleQuestions(Document& document, bool create);
+
+// A new single-questions document in a document just made empty: its type
+// and its indent margins.
+void prepareNewSingleQuestions(Document& document);
 
 // What the single-questions editor hands over on OK.
 struct SingleQuestionsEdit

@@ -1,9 +1,9 @@
 #include "content/multiplechoice/ui/multiplechoiceeditor.h"
 
-#include "common/filemessages.h"
 #include "common/numeric.h"
-#include "common/textfile.h"
 #include "content/questions/ui/colourbutton.h"
+#include "content/textfile.h"
+#include "content/ui/editorfont.h"
 #include "document/document.h"
 #include "platform/prompter.h"
 #include "platform/ui/dialogbuttons.h"
@@ -84,9 +84,8 @@ void showPicture(QLabel* label, const Picture& picture)
 
 } // namespace
 
-MultipleChoiceEditor::MultipleChoiceEditor(Document& document, Prompter& prompter,
-                                           EditorHooks hooks, QWidget* parent)
-    : QDialog(parent), m_document(document), m_prompter(prompter), m_hooks(std::move(hooks))
+MultipleChoiceEditor::MultipleChoiceEditor(Document& document, Prompter& prompter, QWidget* parent)
+    : QuestionEditorDialog(document, prompter, parent)
 {
     setWindowTitle(QStringLiteral("Multiple-Choice-Fragen bearbeiten"));
     m_questions = mcQuestionsOf(document);
@@ -109,16 +108,9 @@ MultipleChoiceEditor::MultipleChoiceEditor(Document& document, Prompter& prompte
     columns->addLayout(right);
 
     auto* bottom = new QHBoxLayout;
-    auto hookButton = [&](const char* caption, const std::function<void()>& hook) {
-        if (!hook)
-            return;
-        auto* b = new QPushButton(QString::fromUtf8(caption));
-        connect(b, &QPushButton::clicked, this, [hook] { hook(); });
-        bottom->addWidget(b);
-    };
-    hookButton("Ränder...", m_hooks.margins);
-    hookButton("Schriftart...", m_hooks.font);
-    hookButton("Bildergalerie...", m_hooks.gallery);
+    bottom->addWidget(marginsButton());
+    bottom->addWidget(fontButton());
+    bottom->addWidget(galleryButton());
     bottom->addStretch();
     bottom->addWidget(okCancelButtons(this));
 
@@ -128,6 +120,7 @@ MultipleChoiceEditor::MultipleChoiceEditor(Document& document, Prompter& prompte
 
     relabelQuestions();
     selectQuestion(0);
+    makeOkTheDefault();
 }
 
 // --- building ---------------------------------------------------------------------------
@@ -173,6 +166,7 @@ QWidget* MultipleChoiceEditor::buildQuestionPanel()
     m_question = new QPlainTextEdit;
     m_question->setMinimumWidth(360);
     m_question->setMaximumHeight(90);
+    useEditorFont(m_question);
     auto* label = new QLabel(QStringLiteral("&Fragetext:"));
     label->setBuddy(m_question);
     auto* fromFile = new QPushButton(QStringLiteral("aus Datei einfügen..."));
@@ -211,6 +205,7 @@ QWidget* MultipleChoiceEditor::buildAnswerPanel()
     m_answers = new QPlainTextEdit;
     m_answers->setLineWrapMode(QPlainTextEdit::NoWrap);
     m_answers->installEventFilter(this);
+    useEditorFont(m_answers);
     textLayout->addWidget(hint);
     textLayout->addWidget(m_answers, 1);
     m_answerStack->addWidget(textPage);
@@ -306,6 +301,7 @@ QWidget* MultipleChoiceEditor::buildInfoPanel()
     auto* layout = new QVBoxLayout(box);
     m_info = new QPlainTextEdit;
     m_info->setMaximumHeight(70);
+    useEditorFont(m_info);
     layout->addWidget(m_info);
     auto* fromClipboard = new QPushButton(QStringLiteral("aus Zwisch.abl."));
     auto* fromFile = new QPushButton(QStringLiteral("aus Datei..."));
@@ -314,15 +310,13 @@ QWidget* MultipleChoiceEditor::buildInfoPanel()
     clear->setObjectName(QStringLiteral("info:Löschen"));
     connect(fromClipboard, &QPushButton::clicked, this, [this] { m_info->paste(); });
     connect(fromFile, &QPushButton::clicked, this, [this] { textFromFile(m_info); });
-    connect(toClipboard, &QPushButton::clicked, this, [this] {
-        QApplication::clipboard()->setText(fromFieldText(m_info->toPlainText()));
-    });
+    connect(toClipboard, &QPushButton::clicked, this,
+            [this] { QApplication::clipboard()->setText(fromFieldText(m_info->toPlainText())); });
     connect(clear, &QPushButton::clicked, this, [this] { m_info->clear(); });
     layout->addLayout(row({fromClipboard, fromFile, toClipboard, clear}));
     m_infoTitle = new QLineEdit;
     m_infoTitleColour = new ColourButton(QStringLiteral("Titelfarbe:"), 0xFFFFFF, m_prompter);
-    m_infoBackground =
-        new ColourButton(QStringLiteral("Hintergrundfarbe:"), 0xFD5F00, m_prompter);
+    m_infoBackground = new ColourButton(QStringLiteral("Hintergrundfarbe:"), 0xFD5F00, m_prompter);
     m_infoOpacity = opacityList();
     layout->addLayout(row({new QLabel(QStringLiteral("Punkttitel:")), m_infoTitle}));
     layout->addLayout(row({m_infoTitleColour, m_infoBackground,
@@ -348,8 +342,7 @@ QWidget* MultipleChoiceEditor::buildLinkPanel()
     layout->addLayout(row({browse, relative, clear}));
     m_linkTitle = new QLineEdit;
     m_linkTitleColour = new ColourButton(QStringLiteral("Titelfarbe:"), 0xFFFFFF, m_prompter);
-    m_linkBackground =
-        new ColourButton(QStringLiteral("Hintergrundfarbe:"), 0x2F35A4, m_prompter);
+    m_linkBackground = new ColourButton(QStringLiteral("Hintergrundfarbe:"), 0x2F35A4, m_prompter);
     m_linkOpacity = opacityList();
     layout->addLayout(row({new QLabel(QStringLiteral("Punkttitel:")), m_linkTitle}));
     layout->addLayout(row({m_linkTitleColour, m_linkBackground,
@@ -399,8 +392,8 @@ void MultipleChoiceEditor::storeFields()
     q.infoTitle = m_infoTitle->text();
     q.link = m_link->text();
     q.linkTitle = m_linkTitle->text();
-    q.infoLink = {int(m_infoTitleColour->colour()), int(m_linkTitleColour->colour()),
-                  int(m_infoBackground->colour()), int(m_linkBackground->colour()),
+    q.infoLink = {int(m_infoTitleColour->colour()),   int(m_linkTitleColour->colour()),
+                  int(m_infoBackground->colour()),    int(m_linkBackground->colour()),
                   m_infoOpacity->currentIndex() * 10, m_linkOpacity->currentIndex() * 10};
 }
 
@@ -461,9 +454,9 @@ void MultipleChoiceEditor::showPictureAnswers(int select)
     m_showing = true;
     m_pictureList->clear();
     for (int i = 0; i < int(q.pictureAnswers.size()); ++i)
-        m_pictureList->addItem((q.pictureAnswers[i].correct ? QStringLiteral("+")
-                                                             : QStringLiteral("-")) +
-                               QStringLiteral(" Bild ") + QString::number(i + 1));
+        m_pictureList->addItem(
+            (q.pictureAnswers[i].correct ? QStringLiteral("+") : QStringLiteral("-")) +
+            QStringLiteral(" Bild ") + QString::number(i + 1));
     m_showing = false;
     m_pictureList->setCurrentRow(select);
     if (select < 0)
@@ -475,15 +468,6 @@ void MultipleChoiceEditor::showPictures()
     showPicture(m_questionPicture, current().picture);
     const McPictureAnswer* answer = selectedPictureAnswer();
     showPicture(m_answerPicture, answer ? answer->picture : Picture());
-}
-
-QPushButton* MultipleChoiceEditor::button(const QString& caption) const
-{
-    for (QPushButton* b : findChildren<QPushButton*>()) {
-        if (b->objectName() == caption || (b->objectName().isEmpty() && b->text() == caption))
-            return b;
-    }
-    return nullptr;
 }
 
 // --- the question list ---------------------------------------------------------------
@@ -570,7 +554,8 @@ void MultipleChoiceEditor::newPictureAnswer()
 {
     auto& answers = current().pictureAnswers;
     if (int(answers.size()) >= kMaxAnswerPictures) {
-        m_prompter.information(QStringLiteral("Es sind maximal 12 Antwortbilder pro Frage möglich."));
+        m_prompter.information(
+            QStringLiteral("Es sind maximal 12 Antwortbilder pro Frage möglich."));
         return;
     }
     answers.push_back({});
@@ -700,12 +685,12 @@ void MultipleChoiceEditor::textFromFile(QPlainTextEdit* field)
     const auto file = m_prompter.openFile(request);
     if (!file)
         return;
-    const auto text = readTextFile(*file);
-    if (!text) {
-        m_prompter.error(fileReadErrorMessage(*file));
+    const TextFileResult read = readTextFile(*file);
+    if (!read.ok) {
+        m_prompter.error(read.error);
         return;
     }
-    field->insertPlainText(toFieldText(*text));
+    field->insertPlainText(toFieldText(read.text));
 }
 
 void MultipleChoiceEditor::browseLink()
@@ -735,14 +720,6 @@ void MultipleChoiceEditor::accept()
     edit.buttonSymbols = m_buttonSymbols->colour();
     applyMultipleChoiceEdit(m_document, edit);
     QDialog::accept();
-}
-
-void MultipleChoiceEditor::reject()
-{
-    if (m_prompter.message(Prompter::Kind::Confirmation,
-                           QString::fromUtf8(kDiscardChangesQuestion),
-                           Prompter::Buttons::YesNo) == Prompter::Answer::Yes)
-        QDialog::reject();
 }
 
 } // namespace velunto

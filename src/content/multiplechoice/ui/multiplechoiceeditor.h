@@ -1,9 +1,7 @@
 #pragma once
 
 #include "content/multiplechoice/mcquestion.h"
-#include "content/questions/ui/editorhooks.h"
-
-#include <QDialog>
+#include "content/questions/ui/questioneditordialog.h"
 
 #include <vector>
 
@@ -20,21 +18,18 @@ class QStackedWidget;
 namespace velunto {
 
 class ColourButton;
-class Document;
-class Prompter;
 
-// "Multiple-Choice-Fragen bearbeiten": the list of questions on the left,
+// "Multiple-Choice-Fragen bearbeiten" (TMultipleChoiceEditForm): the list of questions on the left,
 // the selected question's text, answers (texts or up to 12 pictures),
 // optional picture, info point and link on the right, and the colours of
 // the navigation buttons. The editor works on its own list; only OK changes
 // the document. Field edits are stored into the selected question when
 // another question is chosen and before OK.
-class MultipleChoiceEditor : public QDialog
+class MultipleChoiceEditor : public QuestionEditorDialog
 {
     Q_OBJECT
   public:
-    MultipleChoiceEditor(Document& document, Prompter& prompter, EditorHooks hooks,
-                         QWidget* parent = nullptr);
+    MultipleChoiceEditor(Document& document, Prompter& prompter, QWidget* parent = nullptr);
 
     // The questions as edited so far (the fields stored first).
     const std::vector<McQuestion>& questions();
@@ -68,10 +63,8 @@ class MultipleChoiceEditor : public QDialog
     QLineEdit* linkField() const { return m_link; }
     QListWidget* questionList() const { return m_list; }
     QListWidget* pictureAnswerList() const { return m_pictureList; }
-    QPushButton* button(const QString& caption) const;
 
     void accept() override;
-    void reject() override;
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -99,9 +92,6 @@ class MultipleChoiceEditor : public QDialog
     void browseLink();
     QString folder() const;
 
-    Document& m_document;
-    Prompter& m_prompter;
-    EditorHooks m_hooks;
     std::vector<McQuestion> m_questions;
     int m_current = -1;
     bool m_showing = false;

@@ -1,10 +1,10 @@
 #include "content/questions/ui/singlequestionseditor.h"
 
-#include "common/filemessages.h"
-#include "common/textfile.h"
 #include "content/questions/questionlayout.h"
 #include "content/questions/questiontext.h"
 #include "content/questions/ui/colourbutton.h"
+#include "content/textfile.h"
+#include "content/ui/editorfont.h"
 #include "document/document.h"
 #include "platform/prompter.h"
 #include "platform/ui/dialogbuttons.h"
@@ -37,8 +37,8 @@ QString fromFieldText(QString text)
 } // namespace
 
 SingleQuestionsEditor::SingleQuestionsEditor(Document& document, Prompter& prompter,
-                                             EditorHooks hooks, QWidget* parent)
-    : QDialog(parent), m_document(document), m_prompter(prompter), m_hooks(std::move(hooks))
+                                             QWidget* parent)
+    : QuestionEditorDialog(document, prompter, parent)
 {
     setWindowTitle(QStringLiteral("Einzelfragen bearbeiten"));
     const HeaderDataTyp& header = document.header;
@@ -51,12 +51,14 @@ SingleQuestionsEditor::SingleQuestionsEditor(Document& document, Prompter& promp
     m_text = new QPlainTextEdit;
     m_text->setLineWrapMode(QPlainTextEdit::NoWrap);
     m_text->setMinimumSize(560, 300);
+    useEditorFont(m_text);
     m_counter = new QLabel(QStringLiteral("---"));
     connect(m_text, &QPlainTextEdit::textChanged, this, &SingleQuestionsEditor::updateCounter);
     m_text->setPlainText(toFieldText(header.fragentext));
 
     auto addButton = [this](QBoxLayout* row, const QString& caption, auto slot) {
         auto* b = new QPushButton(caption);
+        b->setAutoDefault(false);
         connect(b, &QPushButton::clicked, this, slot);
         row->addWidget(b);
         return b;
@@ -83,10 +85,8 @@ SingleQuestionsEditor::SingleQuestionsEditor(Document& document, Prompter& promp
     colourRow->addStretch();
 
     auto* bottom = new QHBoxLayout;
-    if (m_hooks.margins)
-        addButton(bottom, QStringLiteral("Ränder..."), [this] { m_hooks.margins(); });
-    if (m_hooks.font)
-        addButton(bottom, QStringLiteral("Schriftart..."), [this] { m_hooks.font(); });
+    bottom->addWidget(marginsButton());
+    bottom->addWidget(fontButton());
     bottom->addStretch();
     bottom->addWidget(okCancelButtons(this));
 
@@ -104,20 +104,12 @@ SingleQuestionsEditor::SingleQuestionsEditor(Document& document, Prompter& promp
         m_text->selectAll();
     });
     m_text->setFocus();
+    makeOkTheDefault();
 }
 
 QString SingleQuestionsEditor::counterText() const
 {
     return m_counter->text();
-}
-
-QPushButton* SingleQuestionsEditor::button(const QString& caption) const
-{
-    for (QPushButton* b : findChildren<QPushButton*>()) {
-        if (b->text() == caption)
-            return b;
-    }
-    return nullptr;
 }
 
 void SingleQuestionsEditor::updateCounter()
@@ -140,12 +132,12 @@ void SingleQuestionsEditor::insertFromFile()
     const auto file = m_prompter.openFile(request);
     if (!file)
         return;
-    const auto text = readTextFile(*file);
-    if (!text) {
-        m_prompter.error(fileReadErrorMessage(*file));
+    const TextFileResult read = readTextFile(*file);
+    if (!read.ok) {
+        m_prompter.error(read.error);
         return;
     }
-    m_text->insertPlainText(toFieldText(*text));
+    m_text->insertPlainText(toFieldText(read.text));
 }
 
 void SingleQuestionsEditor::accept()
@@ -157,14 +149,6 @@ void SingleQuestionsEditor::accept()
     edit.buttonSymbols = m_buttonSymbols->colour();
     applySingleQuestionsEdit(m_document, edit);
     QDialog::accept();
-}
-
-void SingleQuestionsEditor::reject()
-{
-    if (m_prompter.message(Prompter::Kind::Confirmation,
-                           QString::fromUtf8(kDiscardChangesQuestion),
-                           Prompter::Buttons::YesNo) == Prompter::Answer::Yes)
-        QDialog::reject();
 }
 
 } // namespace velunto
