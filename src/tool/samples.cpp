@@ -365,6 +365,7 @@ int makeSamplesCommand(const QStringList& args)
     };
     addClozeSamples(files);
     addPuzzleSamples(files);
+    addQuestionSamples(files);
     for (const SampleDocument& file : files) {
         Document doc;
         file.build(doc);

@@ -19,6 +19,7 @@ struct SampleDocument
 // The samples of each content type, in their own files.
 void addPuzzleSamples(std::vector<SampleDocument>& samples);
 void addClozeSamples(std::vector<SampleDocument>& samples);
+void addQuestionSamples(std::vector<SampleDocument>& samples);
 
 // velunto-tool make-samples FOLDER: writes the sample topic documents (the
 // folder shipped as data/beispiele) into FOLDER. Their pictures are drawn
