@@ -269,6 +269,45 @@ TEST_F(DocumentFileTest, PointsWithoutPointKeysGetTheirKindsLook)
     }
 }
 
+TEST_F(DocumentFileTest, GapTablePictureLinksAreReadOnlyWhenTheirKeyIsListed)
+{
+    // Files from before picture links hold the picture fields of a cell
+    // without the link fields after them.
+    for (const bool linkKey : {true, false}) {
+        SCOPED_TRACE(linkKey);
+        const QString keys = QStringLiteral("HD-DokTyp HD-LueckenTabelleZeilen "
+                                            "HD-LueckenTabelleSpalten HD-LueckenTabelleBild") +
+                             (linkKey ? QStringLiteral(" HD-LueckenTabelleBildLink") : QString());
+        HandMadeFile f(QStringLiteral("VLT-2.21"), keys);
+        f.w.writeInt32(DokTyp::Cluster);
+        f.w.writeInt32(1); // rows
+        f.w.writeInt32(2); // columns
+        f.w.writeStr(QStringLiteral("Bild"));
+        f.w.writeInt32(2); // a picture cell
+        f.picture();
+        f.w.writeStr(QStringLiteral("kenn"));
+        f.w.writeInt32(7);
+        f.w.writeInt32(1);
+        if (linkKey) {
+            f.w.writeStr(QStringLiteral("ziel.vlt"));
+            f.w.writeInt32(1);
+        }
+        f.w.writeStr(QStringLiteral("Wort"));
+        f.w.writeInt32(0); // a text cell
+        f.w.writeInt32(0); // objects
+        f.end();
+
+        Document doc;
+        ASSERT_TRUE(loadBytes(doc, f.w.data()).ok);
+        const auto& row = doc.header.LueckenTabelle[0];
+        EXPECT_EQ(row[0].Groesse, 7);
+        EXPECT_EQ(row[0].Link, linkKey ? QStringLiteral("ziel.vlt") : QString());
+        EXPECT_EQ(row[0].LinkInUebung, linkKey ? 1 : 0);
+        EXPECT_EQ(row[1].Text, QStringLiteral("Wort"));
+        EXPECT_EQ(doc.baseImage.size(), QSize(3, 2));
+    }
+}
+
 TEST_F(DocumentFileTest, CrosswordBelowVersion221RepeatsItsFifthColour)
 {
     for (const char* magic : {"VLT-2.17", "VLT-2.21"}) {

@@ -187,6 +187,30 @@ TEST(LineLayout, WordWithGapMovesToTheNextLineWhole)
     EXPECT_DOUBLE_EQ(doc.objects[0].Ky, (kTop + kLine + 24) / 600.0);
 }
 
+TEST(LineLayout, TheMinimumGapWidthAlsoDecidesTheLineBreak)
+{
+    // "aaaaaaaaa " ends at 100 of 150: a gap of 3 "X" (40) still fits, a gap
+    // of 6 (70) moves to the next line, although its answer is one letter.
+    const struct
+    {
+        int minGap;
+        double kx;
+        int line;
+    } cases[] = {{3, (100 + 20) / 150.0, 0}, {6, 35 / 150.0, 1}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.minGap);
+        Document doc;
+        FixedWidthCanvas canvas;
+        LayoutParams p = params(LayoutMode::Cloze, 150, &doc);
+        p.create = true;
+        p.minGap = c.minGap;
+        lineLayout(canvas, p, u"aaaaaaaaa <<a>>", 0);
+        ASSERT_EQ(doc.objectCount(), 1);
+        EXPECT_DOUBLE_EQ(doc.objects[0].Kx, c.kx);
+        EXPECT_DOUBLE_EQ(doc.objects[0].Ky, (kTop + c.line * kLine + 24) / 600.0);
+    }
+}
+
 TEST(LineLayout, StylesLastUntilClosedOrParagraphEnd)
 {
     FixedWidthCanvas canvas;

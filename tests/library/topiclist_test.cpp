@@ -39,6 +39,17 @@ TEST(TopicList, ListsReadableDocumentsSortedByFileNameWithoutRegardToCase)
     EXPECT_EQ(list[3].sortKey, QStringLiteral("c.vlt"));
 }
 
+TEST(TopicList, NamesDifferingOnlyInCaseKeepOneOrderWhateverTheFolderSays)
+{
+    // Equal sort keys: the order of the names' bytes decides, not the order
+    // in which the file system happens to list them.
+    TopicFolder f;
+    for (const char* name : {"bruch.vlt", "BRUCH.vlt", "bRuch.vlt", "Bruch.vlt"})
+        f.add(QString::fromLatin1(name), QString::fromLatin1(name).chopped(4));
+    EXPECT_EQ(titles(buildTopicList(f.folder())),
+              QStringList({"BRUCH", "Bruch", "bRuch", "bruch"}));
+}
+
 TEST(TopicList, LinksAndLongHeadersAreListedToo)
 {
     TopicFolder f;

@@ -1,4 +1,6 @@
+#include "platform/inifile.h"
 #include "platform/userstore.h"
+#include "shell/centralconfig.h"
 #include "shell/programfolders.h"
 #include "shell/settings.h"
 #include "shell/settingsstore.h"
@@ -257,6 +259,42 @@ TEST_F(StoreFixture, FolderSettingsSurviveAStartWhileTheirFoldersAreMissing)
     const UserStore written(back.filePath());
     for (const auto& [name, text] : stored)
         EXPECT_EQ(written.read(QString::fromLatin1(name)), withTrailingSlash(text)) << name;
+}
+
+TEST_F(StoreFixture, FeedbackTextsReachTheirOwnFields)
+{
+    // A swap of two names keeps every round trip intact; only reading
+    // distinct values into named fields shows it.
+    const struct
+    {
+        const char* key; // "Opt-Uebungsrueckmeldung-" + key in the store, key in config.ini
+        QString FeedbackSettings::*field;
+    } rows[] = {
+        {"RichtigTonDatei", &FeedbackSettings::CorrectSoundFile},
+        {"FalschTonDatei", &FeedbackSettings::WrongSoundFile},
+        {"RichtigText", &FeedbackSettings::CorrectText},
+        {"FalschText", &FeedbackSettings::WrongText},
+        {"MCRichtigText", &FeedbackSettings::McRightTicksLabel},
+        {"MCFalschText", &FeedbackSettings::McWrongTicksLabel},
+        {"MCFehlendText", &FeedbackSettings::McMissingTicksLabel},
+    };
+    UserStore store(storePath);
+    QString ini = QStringLiteral("[Uebungsrueckmeldung]\nUebungsrueckmeldungDefZentral=1\n");
+    for (const auto& row : rows) {
+        const QString key = QString::fromLatin1(row.key);
+        store.write(QStringLiteral("Opt-Uebungsrueckmeldung-") + key,
+                    QStringLiteral("user ") + key);
+        ini += key + QStringLiteral("=central ") + key + u'\n';
+    }
+    ASSERT_TRUE(store.commit());
+
+    Settings s = Settings::defaults(folders);
+    loadSettings(s, UserStore(storePath));
+    for (const auto& row : rows)
+        EXPECT_EQ(s.feedback.*row.field, QStringLiteral("user ") + QString::fromLatin1(row.key));
+    applyCentralDefaults(s, IniFile::parse(ini.toUtf8()));
+    for (const auto& row : rows)
+        EXPECT_EQ(s.feedback.*row.field, QStringLiteral("central ") + QString::fromLatin1(row.key));
 }
 
 TEST_F(StoreFixture, AnyChannelMethodOtherThanOneMeansTheFolderAlone)

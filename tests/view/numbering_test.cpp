@@ -78,6 +78,38 @@ TEST(Numbering, AlphabeticalIgnoresCase)
     EXPECT_EQ(numbers(doc), (std::vector<int>{4, 1, 2, 3}));
 }
 
+TEST(Numbering, AmongEqualKeysTheFirstFoundIsTakenFirst)
+{
+    // Texts equal but for case, and positions equal in Ky and Kx: the sort
+    // takes the first of equal smallest entries, never a later one.
+    const struct
+    {
+        const char* name;
+        int geordnetArt;
+        std::vector<ObjDataTyp> objects;
+        std::vector<int> numbers;
+    } cases[] = {
+        {"alphabetical",
+         1,
+         {object(0, 0, 0.1, "Birne"), object(0, 0, 0.2, "apfel"), object(0, 0, 0.3, "Apfel")},
+         {3, 1, 2}},
+        {"top to bottom",
+         0,
+         {object(0, 0.5, 0.5), object(0, 0.1, 0.1), object(0, 0.5, 0.5)},
+         {2, 1, 3}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        Document doc;
+        doc.header.GeordnetArt = c.geordnetArt;
+        doc.objects = c.objects;
+        ViewState view;
+        RandomSource random;
+        numberObjects(doc, view, NumberingMode::Ordered, random);
+        EXPECT_EQ(numbers(doc), c.numbers);
+    }
+}
+
 TEST(Numbering, RandomIsAPermutationFromTheProgramsGenerator)
 {
     Document doc;

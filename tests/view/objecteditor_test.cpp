@@ -343,17 +343,28 @@ TEST(ObjectEditor, GridAlignment)
     EXPECT_EQ(e.editor.fields().cardY, 1400);
     EXPECT_DOUBLE_EQ(e.object(a).Kx, 0.12);
 
+    // Without a selection every authored kind but the gap card moves, the
+    // points and links as much as the labels; generated kinds stay.
     e.editor.select(-1);
-    const int label = e.add(ObjectKind::FixedLabel, 0.4567, 0.1234);
-    const int gap = e.add(ObjectKind::GapCard, 0.4567, 0.1234);
-    const int question = e.add(ObjectKind::McQuestion, 0.4567, 0.1234);
+    e.doc.objects.clear();
+    const std::pair<int, bool> kinds[] = {
+        {ObjectKind::QueryLabel, true},   {ObjectKind::FixedLabel, true},
+        {ObjectKind::InfoPoint, true},    {ObjectKind::GapCard, false},
+        {ObjectKind::ExternalLink, true}, {ObjectKind::DocumentLink, true},
+        {ObjectKind::QueryImage, true},   {ObjectKind::FixedImage, true},
+        {ObjectKind::ImageLink, true},    {ObjectKind::McQuestion, false},
+        {ObjectKind::McInfoPoint, false}, {ObjectKind::TableImageLink, false},
+    };
+    for (const auto& [kind, aligned] : kinds)
+        e.add(kind, 0.4567, 0.1234);
     e.doc.setModified(false);
     alignAllToGrid(e.doc);
-    EXPECT_DOUBLE_EQ(e.object(label).Kx, 0.46);
-    EXPECT_DOUBLE_EQ(e.object(label).Ky, 0.12);
-    EXPECT_DOUBLE_EQ(e.object(label).Sx, 0.4567); // the anchor stays
-    EXPECT_DOUBLE_EQ(e.object(gap).Kx, 0.4567);
-    EXPECT_DOUBLE_EQ(e.object(question).Kx, 0.4567);
+    for (int i = 0; i < e.doc.objectCount(); ++i) {
+        SCOPED_TRACE(kinds[i].first);
+        EXPECT_DOUBLE_EQ(e.object(i).Kx, kinds[i].second ? 0.46 : 0.4567);
+        EXPECT_DOUBLE_EQ(e.object(i).Ky, kinds[i].second ? 0.12 : 0.1234);
+        EXPECT_DOUBLE_EQ(e.object(i).Sx, 0.4567); // the anchor stays
+    }
     EXPECT_TRUE(e.doc.isModified());
 }
 
@@ -453,7 +464,9 @@ TEST(ObjectEditor, DraggingTheCardAcrossItsAnchorKeepsItWhereItIsDrawn)
     // Half width 0.05, half height 0.02.
     const Case cases[] = {
         {{0.6, 0.5}, {-150, 0}, Side::Left, {0.55, 0.5}},  // right -> left: x + w + w
+        {{0.4, 0.5}, {150, 0}, Side::Right, {0.45, 0.5}},  // left -> right: x - w - w
         {{0.5, 0.4}, {0, 150}, Side::Bottom, {0.5, 0.51}}, // top -> bottom: y - h - h
+        {{0.5, 0.6}, {0, -150}, Side::Top, {0.5, 0.49}},   // bottom -> top: y + h + h
     };
     for (const Case& c : cases) {
         Editing e;
