@@ -60,9 +60,9 @@ class WatchingPrompter : public ScriptedPrompter
 
 TEST(CrosswordEditor, TypingShadesCellsAndArrowsMoveAlongTheRow)
 {
-    HeaderDataTyp header;
+    Document doc;
     ScriptedPrompter prompter;
-    CrosswordEditor editor(header, prompter);
+    CrosswordEditor editor(doc, prompter);
     editor.show();
     QTableWidget* grid = editor.grid();
 
@@ -88,11 +88,11 @@ TEST(CrosswordEditor, TypingShadesCellsAndArrowsMoveAlongTheRow)
 
 TEST(CrosswordEditor, ShiftingAsksBeforeAnEntryIsLost)
 {
-    HeaderDataTyp header;
-    gridCell(header.KreuzGitter, 0, 5) = QStringLiteral("X");
-    gridCell(header.KreuzGitter, 3, 5) = QStringLiteral("Y");
+    Document doc;
+    gridCell(doc.header.KreuzGitter, 0, 5) = QStringLiteral("X");
+    gridCell(doc.header.KreuzGitter, 3, 5) = QStringLiteral("Y");
     ScriptedPrompter prompter;
-    CrosswordEditor editor(header, prompter);
+    CrosswordEditor editor(doc, prompter);
 
     editor.button(QStringLiteral("Rechts"))->click(); // nothing on column 29: no question
     EXPECT_TRUE(prompter.shown.empty());
@@ -116,12 +116,13 @@ TEST(CrosswordEditor, ShiftingAsksBeforeAnEntryIsLost)
 
 TEST(CrosswordEditor, ClearingAndColours)
 {
-    HeaderDataTyp header;
+    Document doc;
+    HeaderDataTyp& header = doc.header;
     gridCell(header.KreuzGitter, 7, 7) = QStringLiteral("Q");
     header.KreuzFragen1[0] = QStringLiteral("Frage");
     header.KreuzFragen2[29] = QStringLiteral("letzte");
     ScriptedPrompter prompter;
-    CrosswordEditor editor(header, prompter);
+    CrosswordEditor editor(doc, prompter);
     EXPECT_EQ(editor.clueTable(true)->item(0, 0)->text(), QStringLiteral("#W1"));
     EXPECT_EQ(editor.clueTable(false)->item(29, 0)->text(), QStringLiteral("#S30"));
 
@@ -153,7 +154,7 @@ TEST(CrosswordEditor, OkAppliesAndAnyOtherCloseAsksFirst)
     doc.header.DokTyp = DokTyp::Crossword;
     doc.newObject(ObjectKind::QueryLabel, {0, 0, 1, 1}, 1, false, 0);
     ScriptedPrompter prompter;
-    CrosswordEditor editor(doc.header, prompter);
+    CrosswordEditor editor(doc, prompter);
     editor.show();
     typeInto(editor.grid(), 0, 0, QStringLiteral("#W1"), Qt::Key_Right);
     typeInto(editor.grid(), 0, 1, QStringLiteral("O"), Qt::Key_Right);
@@ -169,8 +170,8 @@ TEST(CrosswordEditor, OkAppliesAndAnyOtherCloseAsksFirst)
               QStringList(QStringLiteral(
                   "Alle Änderungen werden verworfen. Möchten Sie tatsächlich verwerfen?")));
 
+    EXPECT_FALSE(doc.isModified());
     editor.accept(); // the open cell is taken along
-    applyCrosswordContent(doc, editor.content());
     EXPECT_TRUE(doc.isModified());
     EXPECT_EQ(doc.header.KreuzFragen1[0], QStringLiteral("Sinnesorgan"));
     ASSERT_EQ(doc.objectCount(), 4);
@@ -178,7 +179,7 @@ TEST(CrosswordEditor, OkAppliesAndAnyOtherCloseAsksFirst)
     EXPECT_EQ(doc.objects[3].Typ, ObjectKind::CrosswordCell);
     EXPECT_EQ(doc.objects[3].Text, QStringLiteral("R"));
 
-    CrosswordEditor again(doc.header, prompter);
+    CrosswordEditor again(doc, prompter);
     again.show();
     prompter.answers = {Prompter::Answer::Yes};
     again.reject();
@@ -188,9 +189,9 @@ TEST(CrosswordEditor, OkAppliesAndAnyOtherCloseAsksFirst)
 
 TEST(CrosswordEditor, ClueWindowsStepBackWhileAQuestionIsOpen)
 {
-    HeaderDataTyp header;
+    Document doc;
     WatchingPrompter prompter;
-    CrosswordEditor editor(header, prompter);
+    CrosswordEditor editor(doc, prompter);
     prompter.editor = &editor;
     editor.show();
 
@@ -203,6 +204,14 @@ TEST(CrosswordEditor, ClueWindowsStepBackWhileAQuestionIsOpen)
     EXPECT_EQ(prompter.onTopWhileAsking, std::vector<bool>{false});
     EXPECT_TRUE(editor.clueWindow(true)->windowFlags() & Qt::WindowStaysOnTopHint);
     EXPECT_TRUE(editor.clueWindow(false)->isVisible());
+    // The margins dialog as well.
+    editor.setDialogRunner([&](QDialog&) {
+        prompter.onTopWhileAsking.push_back(editor.clueWindow(false)->windowFlags() &
+                                            Qt::WindowStaysOnTopHint);
+        return int(QDialog::Rejected);
+    });
+    editor.button(QStringLiteral("Ränder..."))->click();
+    EXPECT_EQ(prompter.onTopWhileAsking, (std::vector<bool>{false, false}));
 
     editor.setClueInput(CrosswordEditor::ClueInput::Pages);
     EXPECT_FALSE(editor.clueWindow(true)->isVisible());

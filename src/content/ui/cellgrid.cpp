@@ -68,7 +68,8 @@ PicturePanel::PicturePanel(Document& document, Prompter& prompter, QWidget* pare
       m_identifier(new QLineEdit), m_size(new QComboBox),
       m_fit(new QCheckBox(QStringLiteral("Bildkärtchen anpassen (Übung)"))),
       m_linkPart(new QWidget), m_link(new QLineEdit),
-      m_linkInExercise(new QCheckBox(QStringLiteral("Auch in der Übung verfügbar")))
+      m_linkInExercise(new QCheckBox(QStringLiteral("Auch in der Übung verfügbar"))),
+      m_settings(new QFormLayout)
 {
     setFrameShape(QFrame::StyledPanel);
     setObjectName(QStringLiteral("BildKonfigPan"));
@@ -115,7 +116,7 @@ PicturePanel::PicturePanel(Document& document, Prompter& prompter, QWidget* pare
                        button("In relativen Pfad umwandeln", [this] { makeLinkRelative(); }));
     linkLayout->addRow(QString(), m_linkInExercise);
 
-    auto* settings = new QFormLayout;
+    QFormLayout* settings = m_settings;
     settings->addRow(QStringLiteral("Bildkennung (nur bei gleichen Abfrage-Bildern):"),
                      m_identifier);
     settings->addRow(QStringLiteral("Größe:"), m_size);
@@ -155,12 +156,21 @@ void PicturePanel::edit(const lueckentabellearrtyp& cell, bool withLink)
     show();
 }
 
+void PicturePanel::setOnlySize(bool on)
+{
+    m_onlySize = on;
+    m_settings->setRowVisible(m_identifier, !on);
+    m_settings->setRowVisible(m_fit, !on);
+}
+
 lueckentabellearrtyp PicturePanel::cell() const
 {
     lueckentabellearrtyp cell = m_cell;
-    cell.BildKenn = m_identifier->text();
     cell.Groesse = m_size->currentData().toInt();
-    cell.BildkarteAnpassen = m_fit->isChecked() ? 1 : 0;
+    if (!m_onlySize) {
+        cell.BildKenn = m_identifier->text();
+        cell.BildkarteAnpassen = m_fit->isChecked() ? 1 : 0;
+    }
     if (m_linkPart->isVisibleTo(this)) {
         cell.Link = m_link->text();
         cell.LinkInUebung = m_linkInExercise->isChecked() ? 1 : 0;
@@ -298,7 +308,7 @@ void CellGrid::rebuild()
                 cellLayout->addWidget(w.kind);
                 cellLayout->addWidget(w.text, 1);
                 cellLayout->addLayout(pictureRow);
-                m_layout->addWidget(w.frame, r, c);
+                m_layout->addWidget(w.frame, r + 1, c);
                 showCell(r, c);
                 connect(w.kind, &QComboBox::activated, this, [this, r, c] { kindChosen(r, c); });
                 connect(w.text, &QPlainTextEdit::textChanged, this, [this, r, c] {
@@ -310,8 +320,22 @@ void CellGrid::rebuild()
             w.frame->show();
         }
     }
+    for (int c = 0; c < kTableColumns; ++c) {
+        if (!m_headers[c] && m_makeHeader && c < m_columns) {
+            m_headers[c] = m_makeHeader(c);
+            m_layout->addWidget(m_headers[c], 0, c);
+        }
+        if (m_headers[c])
+            m_headers[c]->setVisible(c < m_columns);
+    }
     m_focusRow = std::min(m_focusRow, m_rows - 1);
     m_focusColumn = std::min(m_focusColumn, m_columns - 1);
+}
+
+void CellGrid::setColumnHeaders(std::function<QWidget*(int column)> make)
+{
+    m_makeHeader = std::move(make);
+    rebuild();
 }
 
 void CellGrid::showCell(int row, int column)

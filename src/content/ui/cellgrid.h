@@ -7,10 +7,12 @@
 #include <QWidget>
 
 #include <array>
+#include <functional>
 #include <vector>
 
 class QCheckBox;
 class QComboBox;
+class QFormLayout;
 class QGridLayout;
 class QLabel;
 class QLineEdit;
@@ -45,6 +47,9 @@ class PicturePanel : public QFrame
 
     // Shows the panel for a cell; withLink shows the link settings.
     void edit(const lueckentabellearrtyp& cell, bool withLink);
+    // Hides the identifier and "Bildkärtchen anpassen" for an editor whose
+    // pictures have only a size; the cell keeps the values it had.
+    void setOnlySize(bool on);
     // The cell as the panel holds it now.
     lueckentabellearrtyp cell() const;
 
@@ -73,6 +78,8 @@ class PicturePanel : public QFrame
     QWidget* m_linkPart;
     QLineEdit* m_link;
     QCheckBox* m_linkInExercise;
+    QFormLayout* m_settings;
+    bool m_onlySize = false;
 };
 
 // The grid of cell widgets shared by the editors of the table cloze, the
@@ -112,6 +119,10 @@ class CellGrid : public QWidget
     QPushButton* pictureButton(int row, int column) const;
     PicturePanel* picturePanel() const { return m_panel; }
 
+    // A widget above each column (the cluster's "Spaltenhintergrund..."),
+    // made for a column when it first shows.
+    void setColumnHeaders(std::function<QWidget*(int column)> make);
+
     // Opens the picture panel for a cell.
     void editPicture(int row, int column);
     // Closes an open picture panel as its "Schließen" does, keeping its values.
@@ -148,6 +159,8 @@ class CellGrid : public QWidget
     int m_panelColumn = -1;
     QGridLayout* m_layout;
     std::array<std::array<CellWidgets, kTableColumns>, kTableRows> m_widgets{};
+    std::function<QWidget*(int)> m_makeHeader;
+    std::array<QWidget*, kTableColumns> m_headers{};
     PicturePanel* m_panel;
 };
 

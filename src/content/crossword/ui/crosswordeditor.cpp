@@ -1,5 +1,7 @@
 #include "content/crossword/ui/crosswordeditor.h"
 
+#include "content/ui/editorfont.h"
+#include "content/ui/marginsdialog.h"
 #include "document/document.h"
 #include "platform/prompter.h"
 #include "platform/ui/dialogbuttons.h"
@@ -108,9 +110,12 @@ class CrosswordEditor::GridTable : public QTableWidget
     }
 };
 
-CrosswordEditor::CrosswordEditor(const HeaderDataTyp& header, Prompter& prompter, QWidget* parent)
-    : QDialog(parent), m_prompter(prompter), m_colours(header.KreuzFarben)
+CrosswordEditor::CrosswordEditor(Document& document, Prompter& prompter, QWidget* parent)
+    : QDialog(parent), m_document(document), m_prompter(prompter),
+      m_runDialog([](QDialog& dialog) { return dialog.exec(); }),
+      m_colours(document.header.KreuzFarben)
 {
+    const HeaderDataTyp& header = document.header;
     setWindowTitle(QStringLiteral("Kreuzworträtsel bearbeiten"));
 
     m_clues[0] = makeClueTable(u'W', header.KreuzFragen1);
@@ -136,15 +141,64 @@ CrosswordEditor::CrosswordEditor(const HeaderDataTyp& header, Prompter& prompter
     auto* body = new QHBoxLayout;
     body->addWidget(m_pages, 1);
     body->addWidget(sidePanel());
+
+    auto plainButton = [](const char* caption) {
+        auto* b = new QPushButton(QString::fromUtf8(caption));
+        b->setAutoDefault(false);
+        return b;
+    };
+    auto* margins = plainButton("Ränder...");
+    connect(margins, &QPushButton::clicked, this, [this] {
+        MarginsDialog dialog(m_document, m_prompter, this);
+        if (runDialog(dialog) == QDialog::Accepted)
+            m_pageChanged = true;
+    });
+    auto* editorFont = plainButton("Editor-Schriftart...");
+    connect(editorFont, &QPushButton::clicked, this, [this] {
+        EditorFontDialog dialog(this);
+        runDialog(dialog);
+    });
+    m_fontButton = plainButton("Schriftart...");
+    connect(m_fontButton, &QPushButton::clicked, this, [this] {
+        if (m_documentFont) {
+            m_documentFont();
+            m_pageChanged = true;
+        }
+    });
+    m_fontButton->hide();
+    m_galleryButton = plainButton("Bildergalerie...");
+    connect(m_galleryButton, &QPushButton::clicked, this, [this] {
+        if (m_gallery)
+            m_gallery();
+    });
+    m_galleryButton->hide();
+    auto* buttons = new QHBoxLayout;
+    for (QPushButton* b : {margins, editorFont, m_fontButton, m_galleryButton})
+        buttons->addWidget(b);
+    buttons->addStretch(1);
+    buttons->addWidget(okCancelButtons(this));
+
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(body);
-    layout->addWidget(okCancelButtons(this));
+    layout->addLayout(buttons);
 
     fillGrid(header.KreuzGitter);
     setClueInput(ClueInput::Pages);
 }
 
 CrosswordEditor::~CrosswordEditor() = default;
+
+void CrosswordEditor::setDocumentFontHandler(std::function<void()> handler)
+{
+    m_documentFont = std::move(handler);
+    m_fontButton->setVisible(bool(m_documentFont));
+}
+
+void CrosswordEditor::setGalleryHandler(std::function<void()> handler)
+{
+    m_gallery = std::move(handler);
+    m_galleryButton->setVisible(bool(m_gallery));
+}
 
 QWidget* CrosswordEditor::gridPage()
 {
@@ -238,6 +292,8 @@ QTableWidget* CrosswordEditor::makeClueTable(QChar prefix,
     auto* table = new QTableWidget(kCrosswordSize, 2);
     table->setHorizontalHeaderLabels({QStringLiteral("Nummer"), QStringLiteral("Beschreibung")});
     table->verticalHeader()->hide();
+    // The editor font serves the clues; the grid keeps its own.
+    useEditorFont(table);
     table->horizontalHeader()->setStretchLastSection(true);
     for (int n = 0; n < kCrosswordSize; ++n) {
         auto* label = new QTableWidgetItem(QStringLiteral("#") + prefix + QString::number(n + 1));
@@ -374,6 +430,20 @@ void CrosswordEditor::showColour(int index)
 
 bool CrosswordEditor::ask(const QString& question)
 {
+    bool yes = false;
+    stepBack([&] { yes = m_prompter.confirm(question); });
+    return yes;
+}
+
+int CrosswordEditor::runDialog(QDialog& dialog)
+{
+    int result = QDialog::Rejected;
+    stepBack([&] { result = m_runDialog(dialog); });
+    return result;
+}
+
+void CrosswordEditor::stepBack(const std::function<void()>& show)
+{
     std::array<bool, 2> shown{};
     for (int k = 0; k < 2; ++k) {
         shown[k] = m_clueWindows[k]->isVisible();
@@ -382,21 +452,21 @@ bool CrosswordEditor::ask(const QString& question)
             m_clueWindows[k]->show();
         }
     }
-    const bool yes = m_prompter.confirm(question);
+    show();
     for (int k = 0; k < 2; ++k) {
         if (shown[k]) {
             m_clueWindows[k]->setWindowFlag(Qt::WindowStaysOnTopHint, true);
             m_clueWindows[k]->show();
         }
     }
-    return yes;
 }
 
 void CrosswordEditor::accept()
 {
-    commitEdits();
+    const CrosswordContent edited = content();
     for (QWidget* window : m_clueWindows)
         window->hide();
+    applyCrosswordContent(m_document, edited);
     QDialog::accept();
 }
 
@@ -407,15 +477,6 @@ void CrosswordEditor::reject()
     for (QWidget* window : m_clueWindows)
         window->hide();
     QDialog::reject();
-}
-
-bool editCrossword(Document& document, Prompter& prompter, QWidget* parent)
-{
-    CrosswordEditor editor(document.header, prompter, parent);
-    if (editor.exec() != QDialog::Accepted)
-        return false;
-    applyCrosswordContent(document, editor.content());
-    return true;
 }
 
 } // namespace velunto

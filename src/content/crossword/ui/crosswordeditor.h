@@ -5,6 +5,7 @@
 #include <QDialog>
 
 #include <array>
+#include <functional>
 
 class QPushButton;
 class QRadioButton;
@@ -20,14 +21,28 @@ class Prompter;
 // "Kreuzworträtsel bearbeiten": the author types the letters of the solution
 // words into a 30 x 30 grid, a start mark ("#W1", "#S2", ...) into the cell
 // before each word, and the clues into two tables. Works on a copy of the
-// crossword; only OK hands it back.
+// crossword: only OK writes it back and builds the letter boxes; every other
+// way out asks before the changes are dropped. The margins and the document
+// font take effect at once.
 class CrosswordEditor : public QDialog
 {
     Q_OBJECT
 
   public:
-    CrosswordEditor(const HeaderDataTyp& header, Prompter& prompter, QWidget* parent = nullptr);
+    CrosswordEditor(Document& document, Prompter& prompter, QWidget* parent = nullptr);
     ~CrosswordEditor() override;
+
+    // Shows a dialog of the editor (margins, editor font); tests answer it
+    // without showing it.
+    using DialogRunner = std::function<int(QDialog&)>;
+    void setDialogRunner(DialogRunner runner) { m_runDialog = std::move(runner); }
+    // "Schriftart..." and "Bildergalerie...": shown only with a handler.
+    void setDocumentFontHandler(std::function<void()> handler);
+    void setGalleryHandler(std::function<void()> handler);
+
+    // True when the margins or the document font were changed while the
+    // editor was open: the page must be drawn again even after "Abbrechen".
+    bool pageChanged() const { return m_pageChanged; }
 
     // The content as edited so far (an open cell editor included).
     CrosswordContent content();
@@ -38,7 +53,8 @@ class CrosswordEditor : public QDialog
     void setClueInput(ClueInput input);
     ClueInput clueInput() const { return m_clueInput; }
 
-    // OK takes what is typed in an open cell along.
+    // OK takes what is typed in an open cell along and applies the content
+    // (applyCrosswordContent).
     void accept() override;
     // Closing other than with OK asks before the changes are dropped.
     void reject() override;
@@ -65,11 +81,20 @@ class CrosswordEditor : public QDialog
     void chooseColour(int index);
     void showColour(int index);
     void commitEdits();
-    // Asks through the prompter with the clue windows taken off the top, so
-    // that the question stays visible.
+    // Asks through the prompter, or runs a dialog, with the clue windows
+    // taken off the top, so that the question stays visible.
     bool ask(const QString& question);
+    int runDialog(QDialog& dialog);
+    void stepBack(const std::function<void()>& show);
 
+    Document& m_document;
     Prompter& m_prompter;
+    DialogRunner m_runDialog;
+    std::function<void()> m_documentFont;
+    std::function<void()> m_gallery;
+    bool m_pageChanged = false;
+    QPushButton* m_fontButton = nullptr;
+    QPushButton* m_galleryButton = nullptr;
     ClueInput m_clueInput = ClueInput::Pages;
     QTabWidget* m_pages = nullptr;
     QTableWidget* m_grid = nullptr;
@@ -82,9 +107,5 @@ class CrosswordEditor : public QDialog
     std::array<QPushButton*, 6> m_colourButtons{};
     bool m_shading = false;
 };
-
-// Opens the editor for the document's crossword; OK applies it
-// (applyCrosswordContent). Returns true when it was applied.
-bool editCrossword(Document& document, Prompter& prompter, QWidget* parent = nullptr);
 
 } // namespace velunto
