@@ -6,6 +6,7 @@
 #include "document/kinds.h"
 #include "view/cardplacement.h"
 #include "view/drawcache.h"
+#include "view/exercisestates.h"
 #include "view/kindsets.h"
 #include "view/numbering.h"
 #include "view/viewstate.h"
@@ -269,6 +270,10 @@ QRect ObjectPainter::draw(DrawContext& ctx, int index) const
         if (point || o.Ebene == Layer::InfoPoints)
             return {};
     }
+    // The check button of a text-entry run is an element beside the page,
+    // not a card on it.
+    if (o.Typ == ObjectKind::McOkButton && ctx.document->header.DokTyp != DokTyp::MultipleChoice)
+        return {};
     const auto it = m_painters.find(o.Typ);
     ctx.painter->save();
     const QRect painted =
@@ -597,13 +602,17 @@ namespace {
 // What stands in for a card: on worksheets a query field's answer box and
 // answer, on the solution overlay nothing but answers, in the view the
 // covered box of a covered field. False when the card itself is drawn.
-bool drawStandIn(DrawContext& ctx, const ObjDataTyp& o, const ObjectGeometry& g)
+bool drawStandIn(DrawContext& ctx, int index, const ObjectGeometry& g)
 {
+    const ObjDataTyp& o = ctx.document->objects[index];
     if (ctx.renderMode != RenderMode::View && showsAnswer(o.Typ)) {
         drawWorksheetQuery(ctx, o, g.card, g.side);
         return true;
     }
     if (ctx.renderMode == RenderMode::SolutionOverlay)
+        return true;
+    if (ctx.renderMode == RenderMode::View && ctx.exerciseRunning() &&
+        drawExerciseState(ctx, index, g.card, questionMarkShrink(ctx, o)))
         return true;
     if (ctx.renderMode == RenderMode::View && isCovered(o)) {
         drawCoveredBox(ctx, o, g.card, questionMarkShrink(ctx, o));
@@ -621,7 +630,7 @@ QRect drawTextCard(DrawContext& ctx, int index)
     const ObjectGeometry g = placeObject(ctx, o, layout.card);
     QRect painted = drawLineAndMarks(ctx, index, g) | g.card;
 
-    if (!drawStandIn(ctx, o, g)) {
+    if (!drawStandIn(ctx, index, g)) {
         DrawKey key;
         key << QStringLiteral("text") << o.Text << layout.font.family << layout.font.pixelSize
             << layout.font.style << o.Farbe << o.HFarbe << o.HDeck << o.LinieFarbe << o.TAusr
@@ -644,7 +653,7 @@ QRect drawPictureCard(DrawContext& ctx, int index)
     const ObjectGeometry g = placeObject(ctx, o, pictureCardSize(ctx, o));
     QRect painted = drawLineAndMarks(ctx, index, g) | g.card;
 
-    if (!drawStandIn(ctx, o, g)) {
+    if (!drawStandIn(ctx, index, g)) {
         QPainter& p = *ctx.painter;
         const QImage& picture = pictureOf(o);
         p.save();

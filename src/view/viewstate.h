@@ -120,6 +120,9 @@ class ViewState
     bool exerciseRunning() const { return mode == AppMode::Exercise; }
     // The question shown for single and multiple-choice questions, 1-based.
     int currentQuestion = 1;
+    // The position an exercise asks for when it asks one position at a time;
+    // the other open positions are drawn inactive. -1: every one is active.
+    int exerciseTarget = -1;
 
     // The object editor draws and hit-tests differently while it is open.
     bool editorOpen = false;

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <functional>
+#include <vector>
+
+namespace velunto {
+
+// The objects that a run of a document type asks: the kinds asked when
+// cards are dragged or answers clicked (query modes 0 to 2), and the kinds
+// that get a text box in text entry (empty when the type has no text entry).
+struct AskedKinds
+{
+    std::vector<int> choice;
+    std::vector<int> textEntry;
+
+    bool asks(int kind) const;
+    bool typesInto(int kind) const;
+};
+
+// Where a run learns the asked kinds of a document type.
+using AskedKindsLookup = std::function<AskedKinds(int dokTyp)>;
+
+// The asked kinds of the document types the program knows.
+AskedKinds builtInAskedKinds(int dokTyp);
+
+} // namespace velunto
