@@ -1,6 +1,7 @@
 #include "common/numeric.h"
 #include "content/crossword/crosswordgrid.h"
 #include "content/crossword/crosswordlayout.h"
+#include "content/crossword/crosswordnavigation.h"
 #include "document/document.h"
 #include "document/kinds.h"
 #include "support/fixedwidthcanvas.h"
@@ -248,4 +249,50 @@ TEST(CrosswordLayout, LetterBoxesCoveredOpenAndShown)
     const int letter = paint(0, false); // the letter
     EXPECT_LT(letter, all);
     EXPECT_GT(letter, all / 3);
+}
+
+TEST(CrosswordNavigation, TypingMovesAlongTheWord)
+{
+    Document doc = crosswordDocument();
+    CrosswordGrid& g = doc.header.KreuzGitter;
+    gridCell(g, 1, 1) = QStringLiteral("#W1");
+    put(g, 2, 1, QStringLiteral("HAMSTER"));
+    gridCell(g, 2, 0) = QStringLiteral("#S1");
+    put(g, 2, 1, QStringLiteral("HUND"), false);
+    gridCell(g, 4, 0) = QStringLiteral("#S2");
+    put(g, 4, 1, QStringLiteral("MAUS"), false);
+    doc.newObject(ObjectKind::QueryLabel, {0, 0, 1, 1}, 1, false, 0);
+    layoutCrossword(doc, QSize(1000, 700)); // the builder's page: any page gives the same cells
+    const CrosswordCells cells(doc);
+
+    auto at = [&](int column, int row) { return cells.objectAt(column, row); };
+    ASSERT_GE(at(2, 1), 0);
+    EXPECT_EQ(doc.objects[at(2, 3)].Text, QStringLiteral("N"));
+    EXPECT_EQ(cells.cellOf(at(5, 1)), QPoint(5, 1));
+    EXPECT_EQ(cells.cellOf(0), QPoint(-1, -1)); // the label is no letter box
+    EXPECT_EQ(at(1, 1), -1);                    // a start mark has no object
+
+    using D = CrosswordCells::Direction;
+    struct Case
+    {
+        QPoint box;
+        QPoint previous; // (-1, -1): the pupil clicked into the box
+        D direction;
+        QPoint next; // (-1, -1): the end of the word
+    };
+    const QPoint none(-1, -1);
+    for (const Case& c : {Case{{2, 1}, none, D::Across, {3, 1}},   // a crossing: across first
+                          Case{{2, 2}, {2, 1}, D::Down, {2, 3}},   // went down from H
+                          Case{{4, 1}, {3, 1}, D::Across, {5, 1}}, // on along HAMSTER
+                          Case{{4, 2}, none, D::Down, {4, 3}},     // only a word down
+                          Case{{8, 1}, {7, 1}, D::Across, none},   // the last letter
+                          Case{{2, 4}, {2, 3}, D::Down, none}}) {
+        SCOPED_TRACE(::testing::Message() << c.box.x() << "," << c.box.y());
+        const int box = at(c.box.x(), c.box.y());
+        const int previous = c.previous.x() < 0 ? -1 : at(c.previous.x(), c.previous.y());
+        const D direction = cells.directionAt(box, previous);
+        EXPECT_EQ(direction, c.direction);
+        const int next = cells.next(box, direction);
+        EXPECT_EQ(next, c.next.x() < 0 ? -1 : at(c.next.x(), c.next.y()));
+    }
 }
