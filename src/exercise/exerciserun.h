@@ -87,8 +87,10 @@ class ExerciseHost
     // at whose card position it is shown.
     virtual std::vector<int> answerOrder(bool /*random*/) { return {}; }
     // A cluster exercise: the 1-based basket whose column holds the page
-    // point, -1 for none.
+    // point, -1 for none; and a basket's column in page fractions, framed
+    // while a card is over it.
     virtual int basketAt(QPointF /*page*/) const { return -1; }
+    virtual std::optional<RectD> basketBounds(int /*basket*/) const { return std::nullopt; }
 
     // --- the mode ---
     virtual void exerciseStarted() {}

@@ -427,17 +427,21 @@ void ExerciseRun::move(QPointF page)
         elementChanged(element);
     }
     if (m_document.header.DokTyp == DokTyp::Cluster) {
+        // Only a basket takes a card: beside the baskets a card has no target
+        // and stays where it is let go.
         const int basket = m_host.basketAt(m_r.page.toPage(QPointF(e.rect.center())));
+        m_r.drag.basket = basket > 0 ? basket : -1;
+        m_r.drag.dropTarget = m_r.drag.basket;
+        QRect frame;
         if (basket > 0) {
-            m_r.drag.basket = basket;
-            m_r.drag.dropTarget = basket;
-            if (!m_r.highlight.isNull()) {
-                m_r.highlight = QRect();
-                m_host.highlightChanged();
-            }
-            return;
+            if (const auto bounds = m_host.basketBounds(basket))
+                frame = m_r.page.toArea(*bounds);
         }
-        m_r.drag.basket = -1;
+        if (frame != m_r.highlight) {
+            m_r.highlight = frame;
+            m_host.highlightChanged();
+        }
+        return;
     }
     highlightTarget(hitTest(element));
 }

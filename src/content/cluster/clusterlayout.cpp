@@ -6,6 +6,7 @@
 #include "document/document.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace velunto {
 
@@ -136,6 +137,26 @@ void buildCluster(Document& document, bool create)
     if (!create || document.header.DokTyp != DokTyp::Cluster)
         return;
     layoutCluster(document, layoutPageSize(document), randomSource());
+}
+
+int basketAtPage(const Document& document, QPointF page)
+{
+    const QSize size = layoutPageSize(document);
+    const ClusterGeometry g = clusterGeometry(document.header, size);
+    return basketAt(g, QPoint(int(std::floor(page.x() * size.width())),
+                              int(std::floor(page.y() * size.height()))));
+}
+
+std::optional<RectD> basketBounds(const Document& document, int basket)
+{
+    const QSize size = layoutPageSize(document);
+    const ClusterGeometry g = clusterGeometry(document.header, size);
+    if (basket < 1 || basket > g.baskets)
+        return std::nullopt;
+    const QRect r = g.basketRect(basket - 1);
+    const double W = size.width();
+    const double H = size.height();
+    return RectD{r.left() / W, r.top() / H, (r.right() + 1) / W, (r.bottom() + 1) / H};
 }
 
 } // namespace velunto

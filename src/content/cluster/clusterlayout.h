@@ -3,9 +3,12 @@
 #include "document/records.h"
 
 #include <QPoint>
+#include <QPointF>
 #include <QRect>
 #include <QSize>
 #include <QString>
+
+#include <optional>
 
 namespace velunto {
 
@@ -65,5 +68,11 @@ void layoutCluster(Document& document, QSize page, RandomSource& random);
 // The builder of the cluster type: with create it lays the objects out on the
 // layout page; without, the objects stay where they are (page fractions).
 void buildCluster(Document& document, bool create);
+
+// The basket (1-based) whose column holds a page point (page fractions), -1
+// for none; and the column of a basket in page fractions. An exercise drops
+// cards into these.
+int basketAtPage(const Document& document, QPointF page);
+std::optional<RectD> basketBounds(const Document& document, int basket);
 
 } // namespace velunto

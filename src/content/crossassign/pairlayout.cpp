@@ -254,6 +254,12 @@ void shufflePairs(Document& document, RandomSource& random)
     shuffleColumn(document, third, random, swapKy);
 }
 
+void placePairsForRun(Document& document, RandomSource& random)
+{
+    layoutPairs(document, layoutPageSize(document));
+    shufflePairs(document, random);
+}
+
 void relinkPairPartners(Document& document)
 {
     int waiting = -1;

@@ -57,6 +57,10 @@ void buildPairs(Document& document, bool create);
 // are exchanged with a neighbour.
 void shufflePairs(Document& document, RandomSource& random);
 
+// The elements of a run: laid out afresh in solution order, so that their
+// partners and numbers fit the objects as they are now, then shuffled.
+void placePairsForRun(Document& document, RandomSource& random);
+
 // Partner of every element, taken from the order PairLayout appends them in
 // (each two consecutive elements form a pair), so that it stays right after
 // objects before them were deleted or duplicated.
