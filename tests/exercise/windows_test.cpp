@@ -50,6 +50,8 @@ struct WindowFixture : ::testing::Test
     QString pdf = dir.filePath(QStringLiteral("druck.pdf"));
     ScriptedPrompter prompter;
     PdfPrinting printing{pdf};
+
+    WindowFixture() { keepWhenAsked(dir); }
 };
 
 } // namespace

@@ -65,6 +65,7 @@ TEST(ViewPrintDialog, NoPrinterIsDescribedAndPrintingToNothingSaysWhy)
 TEST(TopicListWindow, PrintsTheListAsFormattedText)
 {
     QTemporaryDir dir;
+    keepWhenAsked(dir);
     const QString pdf = dir.filePath(QStringLiteral("themen.pdf"));
     PdfPrinting printing(pdf);
     ScriptedPrompter prompter;

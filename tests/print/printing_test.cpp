@@ -13,8 +13,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
-
 using namespace velunto;
 using namespace velunto::testing;
 
@@ -30,11 +28,7 @@ struct PdfPrinter
 
     explicit PdfPrinter(double unprintableMm = 0)
     {
-        // VELUNTO_KEEP_PDF=1 keeps the files to look at.
-        if (qEnvironmentVariableIntValue("VELUNTO_KEEP_PDF") == 1) {
-            dir.setAutoRemove(false);
-            std::printf("PDF: %s\n", qPrintable(path));
-        }
+        keepWhenAsked(dir);
         writer = std::make_unique<QPdfWriter>(path);
         const QMarginsF unprintable(unprintableMm, unprintableMm, unprintableMm, unprintableMm);
         QPageLayout layout(QPageSize(QPageSize::A4), QPageLayout::Portrait, unprintable,

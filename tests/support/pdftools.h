@@ -11,6 +11,7 @@
 #include <QStringList>
 #include <QTemporaryDir>
 
+#include <cstdio>
 #include <vector>
 
 namespace velunto::testing {
@@ -89,5 +90,14 @@ inline QImage pdfPage(const QString& pdf, int page, double dpi)
 }
 
 constexpr double kPointsPerMm = 72.0 / 25.4;
+
+// VELUNTO_KEEP_PDF=1 keeps a test's folder of printed files to look at.
+inline void keepWhenAsked(QTemporaryDir& dir)
+{
+    if (qEnvironmentVariableIntValue("VELUNTO_KEEP_PDF") == 1) {
+        dir.setAutoRemove(false);
+        std::printf("Gedruckt in: %s\n", qPrintable(dir.path()));
+    }
+}
 
 } // namespace velunto::testing

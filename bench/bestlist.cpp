@@ -1,0 +1,94 @@
+// Opening a best list of 100,000 results in its window (reading the file
+// under its lock, sorting, building the grid and painting it) against
+// reading the file's bytes.
+
+#include "benchsupport.h"
+
+#include "exercise/bestlist.h"
+#include "exercise/ui/bestlistwindow.h"
+#include "print/ui/printing.h"
+#include "platform/prompter.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QTemporaryDir>
+
+using namespace velunto;
+
+namespace {
+
+constexpr int kRecords = 100000;
+
+struct Fixture
+{
+    QTemporaryDir dir;
+    QString path = dir.filePath(QStringLiteral("klasse.hsc"));
+
+    Fixture()
+    {
+        // Names with umlauts, results in no order, many ties.
+        QByteArray bytes = bestListHeader();
+        const BestListFields fields = BestListFields::fromList(kBestListFieldList);
+        const QDateTime start(QDate(2024, 3, 5), QTime(8, 0));
+        for (int i = 0; i < kRecords; ++i) {
+            const BestListDataTyp r =
+                resultRecord(QStringLiteral("Schüler %1").arg((i * 7919) % kRecords),
+                             QStringLiteral("RAUM-12-PC-%1").arg(i % 30), start.addSecs(i),
+                             60000 + (i * 104729) % 240000, ((i * 31) % 1000) / 1000.0);
+            bytes += encodeBestListRecord(r, fields);
+        }
+        QFile f(path);
+        f.open(QIODevice::WriteOnly);
+        f.write(bytes);
+    }
+};
+
+Fixture& fixture()
+{
+    static Fixture f;
+    return f;
+}
+
+void BM_ReadFileBytes(benchmark::State& state)
+{
+    for (auto _ : state) {
+        QFile f(fixture().path);
+        f.open(QIODevice::ReadOnly);
+        benchmark::DoNotOptimize(f.readAll());
+    }
+}
+
+void BM_OpenBestListWindow(benchmark::State& state)
+{
+    ScriptedPrompter prompter;
+    PdfPrinting printing{QString()};
+    for (auto _ : state) {
+        BestListToShow list =
+            prepareBestList(BestListScope::Individual, fixture().path, false, [](int) {});
+        if (int(list.records.size()) != kRecords)
+            state.SkipWithError("not every record read");
+        BestListWindow window(list.title, std::move(list.records), QString(), prompter, printing);
+        window.show();
+        benchmark::DoNotOptimize(window.grab());
+    }
+}
+
+BENCHMARK(BM_ReadFileBytes)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_OpenBestListWindow)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    std::vector<char*> args = bench::argumentsForRatios(argc, argv);
+    int count = int(args.size()) - 1;
+    benchmark::Initialize(&count, args.data());
+    bench::RatioReporter reporter;
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    reporter.printRatio("BM_OpenBestListWindow", "BM_ReadFileBytes", 30.0);
+    benchmark::Shutdown();
+    return 0;
+}
