@@ -33,6 +33,8 @@ std::vector<Line> formattedLines(const QString& text)
     std::vector<Line> lines;
     if (normal.isEmpty())
         return lines;
+    // "<tab>" stands for a tab in series descriptions.
+    normal.replace(QStringLiteral("<tab>"), QStringLiteral("\t"));
     for (const QString& line : normal.split(u'\n')) {
         if (line.startsWith(QLatin1String("<tit>"), Qt::CaseInsensitive))
             lines.push_back({true, line.mid(5)});

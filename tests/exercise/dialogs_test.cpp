@@ -157,6 +157,17 @@ TEST(OptionsDialogs, EachTypeHasItsDialogAndTheCheckBoxIsShared)
     EXPECT_EQ(cross.result(), QDialog::Rejected);
 }
 
+TEST(OptionsDialogs, DuringARunTheOptionsOnlySayThatTheyCannotChange)
+{
+    Settings settings;
+    const Settings before = settings;
+    ScriptedPrompter prompter;
+    EXPECT_FALSE(openExerciseOptions(0, true, settings, prompter, nullptr));
+    EXPECT_EQ(prompter.texts(),
+              QStringList{"Die Übungseinstellungen können nicht während der Übung geändert werden."});
+    EXPECT_EQ(settings.generalOptions.time.minutes, before.generalOptions.time.minutes);
+}
+
 namespace {
 
 struct GradingFixture : ::testing::Test

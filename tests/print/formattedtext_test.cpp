@@ -24,6 +24,8 @@ TEST(FormattedText, PlainTextDropsTheTitleTags)
         formattedTextToPlain(kText),
         QStringLiteral("Themenliste\n1: Flüsse {und} Seen\nZweiter Titel\n2: 5 € \\ Preis\n3: Ω"));
     EXPECT_EQ(formattedTextToPlain(QString()), QString());
+    EXPECT_EQ(formattedTextToPlain(QStringLiteral("Teil 1:<tab>Gewicht 2\r\n")),
+              QStringLiteral("Teil 1:\tGewicht 2"));
 }
 
 TEST(FormattedText, HtmlShowsTitlesBoldAndEscapesText)

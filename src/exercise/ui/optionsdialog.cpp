@@ -1,5 +1,6 @@
 #include "exercise/ui/optionsdialog.h"
 
+#include "platform/prompter.h"
 #include "shell/settings.h"
 
 #include <QButtonGroup>
@@ -354,6 +355,23 @@ void ExerciseOptionsDialog::done(int result)
     // Closing ends a network initiation's panel and title.
     setNetworkInitiation(false);
     QDialog::done(result);
+}
+
+QString optionsDuringRunText()
+{
+    return QStringLiteral(
+        "Die Übungseinstellungen können nicht während der Übung geändert werden.");
+}
+
+bool openExerciseOptions(int dokTyp, bool exerciseRunning, Settings& settings,
+                         Prompter& prompter, QWidget* parent)
+{
+    if (exerciseRunning) {
+        prompter.information(optionsDuringRunText());
+        return false;
+    }
+    ExerciseOptionsDialog dialog(dokTyp, settings, parent);
+    return dialog.exec() == QDialog::Accepted;
 }
 
 } // namespace velunto

@@ -14,6 +14,8 @@ class QWidget;
 
 namespace velunto {
 
+class Prompter;
+
 struct Settings;
 struct TimeLimitSetting;
 
@@ -88,5 +90,12 @@ class ExerciseOptionsDialog : public QDialog
     QPushButton* m_extendButton = nullptr;
     std::vector<QGroupBox*> m_extendedGroups;
 };
+
+// "Übungs&einstellungen..." (Alt+F7): during a run only the note that the
+// options cannot change; otherwise the dialog of the document's type. True
+// when it was closed with "Übung starten".
+bool openExerciseOptions(int dokTyp, bool exerciseRunning, Settings& settings,
+                         Prompter& prompter, QWidget* parent);
+QString optionsDuringRunText();
 
 } // namespace velunto
