@@ -29,12 +29,13 @@ struct Fixture
         // Names with umlauts, results in no order, many ties.
         QByteArray bytes = bestListHeader();
         const BestListFields fields = BestListFields::fromList(kBestListFieldList);
-        const QDateTime start(QDate(2024, 3, 5), QTime(8, 0));
         for (int i = 0; i < kRecords; ++i) {
+            const QDateTime start(QDate(2024, 3, 5).addDays(i / 1000),
+                                  QTime::fromMSecsSinceStartOfDay((i % 1000) * 60000), Qt::UTC);
             const BestListDataTyp r =
                 resultRecord(QStringLiteral("Schüler %1").arg((i * 7919) % kRecords),
-                             QStringLiteral("RAUM-12-PC-%1").arg(i % 30), start.addSecs(i),
-                             60000 + (i * 104729) % 240000, ((i * 31) % 1000) / 1000.0);
+                             QStringLiteral("RAUM-12-PC-%1").arg(i % 30), start,
+                             60000 + int((qint64(i) * 104729) % 240000), ((i * 31) % 1000) / 1000.0);
             bytes += encodeBestListRecord(r, fields);
         }
         QFile f(path);
@@ -73,6 +74,35 @@ void BM_OpenBestListWindow(benchmark::State& state)
     }
 }
 
+void BM_ReadOnly(benchmark::State& state)
+{
+    for (auto _ : state)
+        benchmark::DoNotOptimize(readBestList(fixture().path, BestListScope::Individual, [](int) {}));
+}
+
+void BM_ReadSort(benchmark::State& state)
+{
+    for (auto _ : state) {
+        auto r = readBestList(fixture().path, BestListScope::Individual, [](int) {});
+        sortBestList(r.records);
+        benchmark::DoNotOptimize(r);
+    }
+}
+
+void BM_EmptyWindow(benchmark::State& state)
+{
+    ScriptedPrompter prompter;
+    PdfPrinting printing{QString()};
+    for (auto _ : state) {
+        BestListWindow window(QString(), {}, QString(), prompter, printing);
+        window.show();
+        benchmark::DoNotOptimize(window.grab());
+    }
+}
+
+BENCHMARK(BM_EmptyWindow)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ReadOnly)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ReadSort)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ReadFileBytes)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_OpenBestListWindow)->Unit(benchmark::kMillisecond);
 

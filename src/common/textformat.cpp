@@ -30,16 +30,20 @@ QString germanDateTime(const QDateTime& time)
     return time.isValid() ? time.toString(QStringLiteral("dd.MM.yyyy hh:mm:ss")) : QString();
 }
 
-QDateTime dateTimeFromDays(double days)
+QString germanDateTimeFromDays(double days)
 {
     if (!std::isfinite(days) || days < kFirstDay || days >= kLastDay + 1.0)
         return {};
-    const double whole = std::floor(days);
+    double whole = std::floor(days);
     // The fraction counts from midnight also before day zero, where whole
     // days are negative.
-    const qint64 ms = qint64(std::llround((days - whole) * kMsPerDay));
-    const QDate date = kDayZero.addDays(qint64(whole));
-    return QDateTime(date, QTime(0, 0)).addMSecs(ms);
+    qint64 ms = qint64(std::llround((days - whole) * kMsPerDay));
+    if (ms >= qint64(kMsPerDay)) {
+        ms -= qint64(kMsPerDay);
+        whole += 1;
+    }
+    return kDayZero.addDays(qint64(whole)).toString(QStringLiteral("dd.MM.yyyy")) + u' ' +
+           QTime::fromMSecsSinceStartOfDay(int(ms)).toString(QStringLiteral("hh:mm:ss"));
 }
 
 double daysFromDateTime(const QDateTime& time)

@@ -16,10 +16,13 @@ QString oneDecimal(double value);
 QString germanDateTime(const QDateTime& time);
 
 // Date-time values of the files: days since 30 December 1899, the fraction
-// being the time of day (local time). Values that no calendar date matches
-// (NaN, infinities, beyond the year 9999) give an invalid QDateTime.
-QDateTime dateTimeFromDays(double days);
+// being the time of day (local time).
 double daysFromDateTime(const QDateTime& time);
+// Such a value in the form of germanDateTime. Values that no calendar date
+// matches (NaN, infinities, beyond the year 9999) give "". Made from date and
+// time of day alone: a local QDateTime would consult the time zone rules for
+// every value, far too slow for a list of 100,000 results.
+QString germanDateTimeFromDays(double days);
 
 // Whole seconds as minutes ":" seconds, two digits each ("03:05"); negative
 // values count as 0.

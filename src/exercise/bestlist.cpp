@@ -377,14 +377,28 @@ QString noBestListReason()
 
 void sortBestList(std::vector<BestListDataTyp>& records)
 {
-    std::stable_sort(records.begin(), records.end(),
-                     [](const BestListDataTyp& a, const BestListDataTyp& b) {
-                         const double la = sortKey(a.Leistung);
-                         const double lb = sortKey(b.Leistung);
-                         if (la != lb)
-                             return la > lb;
-                         return a.Dauer < b.Dauer;
-                     });
+    // The keys are sorted beside the records' positions, so that the sort
+    // moves small entries; the records are moved once at the end.
+    struct Key
+    {
+        double leistung;
+        std::int32_t dauer;
+        std::uint32_t position;
+    };
+    std::vector<Key> keys;
+    keys.reserve(records.size());
+    for (size_t i = 0; i < records.size(); ++i)
+        keys.push_back({sortKey(records[i].Leistung), records[i].Dauer, std::uint32_t(i)});
+    std::stable_sort(keys.begin(), keys.end(), [](const Key& a, const Key& b) {
+        if (a.leistung != b.leistung)
+            return a.leistung > b.leistung;
+        return a.dauer < b.dauer;
+    });
+    std::vector<BestListDataTyp> sorted;
+    sorted.reserve(records.size());
+    for (const Key& k : keys)
+        sorted.push_back(std::move(records[k.position]));
+    records = std::move(sorted);
 }
 
 QStringList bestListHeaderRow()
@@ -401,7 +415,7 @@ QStringList bestListRow(int place, const BestListDataTyp& record)
             record.Rechner,
             oneDecimal(record.Leistung * 100.0) + QStringLiteral(" %"),
             minutesSeconds(record.Dauer / 1000),
-            germanDateTime(dateTimeFromDays(record.Beginn))};
+            germanDateTimeFromDays((record.Beginn))};
 }
 
 QString bestListText(const std::vector<BestListDataTyp>& records)

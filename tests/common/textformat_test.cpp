@@ -22,13 +22,15 @@ TEST(TextFormat, DateTimeValuesCountDaysFromTheEndOf1899)
 {
     const QDateTime t(QDate(2024, 3, 5), QTime(14, 30, 15));
     EXPECT_DOUBLE_EQ(daysFromDateTime(t), 45356.0 + (14 * 3600 + 30 * 60 + 15) / 86400.0);
-    EXPECT_EQ(dateTimeFromDays(daysFromDateTime(t)), t);
-    EXPECT_EQ(germanDateTime(dateTimeFromDays(2.25)), QStringLiteral("01.01.1900 06:00:00"));
+    EXPECT_EQ(germanDateTimeFromDays(daysFromDateTime(t)), QStringLiteral("05.03.2024 14:30:15"));
+    EXPECT_EQ(germanDateTime(t), QStringLiteral("05.03.2024 14:30:15"));
+    EXPECT_EQ(germanDateTimeFromDays(45356.0 + 86399.9996 / 86400), QStringLiteral("06.03.2024 00:00:00"));
+    EXPECT_EQ(germanDateTimeFromDays((2.25)), QStringLiteral("01.01.1900 06:00:00"));
     // Before day zero the fraction still counts from midnight.
-    EXPECT_EQ(germanDateTime(dateTimeFromDays(-1.25)), QStringLiteral("28.12.1899 18:00:00"));
+    EXPECT_EQ(germanDateTimeFromDays((-1.25)), QStringLiteral("28.12.1899 18:00:00"));
     for (const double bad : {std::nan(""), std::numeric_limits<double>::infinity(), 1e300,
                              -1e18, 2958466.0})
-        EXPECT_EQ(germanDateTime(dateTimeFromDays(bad)), QString()) << bad;
+        EXPECT_EQ(germanDateTimeFromDays((bad)), QString()) << bad;
 }
 
 TEST(TextFormat, MinutesAndSecondsHaveTwoDigitsEach)

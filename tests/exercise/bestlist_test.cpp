@@ -258,7 +258,7 @@ TEST(BestListNames, UnsavedDocumentsHaveNoListAndNamesAreKeptAsTyped)
               QStringLiteral("(kein Name)"));
     EXPECT_EQ(resultRecord(QStringLiteral(" Mia "), {}, kStart, 0, 0).Name,
               QStringLiteral(" Mia "));
-    EXPECT_EQ(germanDateTime(dateTimeFromDays(resultRecord({}, {}, kStart, 0, 0).Beginn)),
+    EXPECT_EQ(germanDateTimeFromDays((resultRecord({}, {}, kStart, 0, 0).Beginn)),
               QStringLiteral("05.03.2024 14:30:15"));
 }
 
