@@ -143,7 +143,9 @@ TEST(McLayout, TextAnswersForTheDefaultMargins)
     r.infoTitle = QStringLiteral("Hintergrundwissen"); // 17 characters
     r.link = QStringLiteral("zahlen.html");
     m.question(r).MCInfoLinkData = {0x111111, 0x222222, 0x333333, 0x444444, 50, 60};
-    m.question(record("Zweite Frage", "+ ja"));
+    QuestionRecord linkOnly = record("Zweite Frage", "+ ja");
+    linkOnly.link = QStringLiteral("zahlen.html");
+    m.question(linkOnly);
     m.build();
 
     EXPECT_EQ(m.doc.header.AnzFrageNummern, 2);
@@ -178,6 +180,9 @@ TEST(McLayout, TextAnswersForTheDefaultMargins)
     EXPECT_EQ(link[0]->PktCap, "Link");
     EXPECT_EQ(link[0]->HFarbe, 0x444444);
     EXPECT_EQ(link[0]->HDeck, 60);
+    // Without an info point the link takes its place.
+    EXPECT_TRUE(m.objects(2, ObjectKind::McInfoPoint).empty());
+    expectPlaces(m.objects(2, ObjectKind::McLink), {{0.05, 0.2}});
 
     // yc = 0.04 + 0.915 * 0.47 / 0.915 = 0.51; three rows 0.15 apart.
     const auto boxes = m.objects(1, ObjectKind::McAnswerBox);

@@ -136,6 +136,11 @@ TEST(MultipleChoiceEditor, TheQuestionListCommands)
     EXPECT_EQ(editor.currentQuestion(), 1);
     EXPECT_EQ(editor.questions()[1].question, "KOPIE von Welche Zahlen sind Primzahlen?");
     EXPECT_EQ(list->item(1)->text(), "Frage 2");
+    editor.moveQuestion(1);
+    editor.moveQuestion(1); // the last stays last
+    EXPECT_EQ(editor.currentQuestion(), 2);
+    EXPECT_EQ(editor.questions()[2].question, "KOPIE von Welche Zahlen sind Primzahlen?");
+    editor.moveQuestion(-1);
 
     f.prompter.answers = {Prompter::Answer::No, Prompter::Answer::Yes};
     editor.deleteQuestion();
@@ -195,8 +200,12 @@ TEST(MultipleChoiceEditor, PictureAnswersAndTheirMessages)
     EXPECT_EQ(f.prompter.texts().back(), "Die aktuelle Bild-Antwort Nr. 3 löschen?");
     ASSERT_EQ(answers->count(), 2);
 
-    editor.selectPictureAnswer(0);
+    editor.selectPictureAnswer(1);
+    editor.movePictureAnswer(-1);
+    EXPECT_EQ(answers->item(0)->text(), "- Bild 1");
     editor.movePictureAnswer(1);
+    EXPECT_EQ(editor.currentPictureAnswer(), 1);
+    editor.selectPictureAnswer(0);
     editor.setPictureAnswerCorrect(false);
     EXPECT_EQ(answers->item(0)->text(), "- Bild 1");
     EXPECT_EQ(answers->item(1)->text(), "- Bild 2");
@@ -205,7 +214,7 @@ TEST(MultipleChoiceEditor, PictureAnswersAndTheirMessages)
     EXPECT_EQ(editor.result(), QDialog::Accepted);
     const ObjDataTyp& q = f.doc.objects[1];
     EXPECT_EQ(q.AntwortAnz, 2);
-    EXPECT_EQ(q.BildAntw[0].pixelColor(0, 0), QColor(Qt::blue));
+    EXPECT_EQ(q.BildAntw[0].pixelColor(0, 0), QColor(Qt::red));
     EXPECT_EQ(readQuestionRecord(q.Text).answers, "- Bild\r\n- Bild\r\n");
 }
 
