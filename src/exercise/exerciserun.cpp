@@ -382,6 +382,10 @@ void ExerciseRun::showFirstItem()
         showSinglePosition();
     else if (isTextEntry() || t == DokTyp::CrossAssign)
         layoutElements();
+    else if (t == DokTyp::Questions)
+        showQuestion();
+    else if (t == DokTyp::MultipleChoice)
+        showMcQuestion();
 }
 
 void ExerciseRun::commitStart()
@@ -490,6 +494,10 @@ void ExerciseRun::nextItem()
         const int p = m_r.order[size_t(m_r.currentEntry)].positionIndex;
         if (m_document.isValidIndex(p))
             m_r.currentQuestion = m_document.objects[p].FrageNummer;
+        if (t == DokTyp::Questions)
+            showQuestion();
+        else
+            showMcQuestion();
         m_host.pageChanged();
         m_host.instructionChanged();
     }

@@ -332,6 +332,15 @@ class ExerciseRun
     // items
     void showSingleCard();
     void showSinglePosition();
+    // ShowQuestion: the solution of the current entry and up to five other
+    // answers with different texts, in a grid over the page.
+    void showQuestion();
+    void layoutQuestionAnswers(const std::vector<int>& visible);
+    // ShowMcQuestion: the tick boxes and check button of the current
+    // question, unticked, beside the places the answer order gave them.
+    void showMcQuestion();
+    void layoutMcQuestion();
+    void setElementVisible(int element, bool visible);
     void nextItem();
     // feedback and figures
     void refreshStatus();

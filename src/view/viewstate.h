@@ -123,6 +123,9 @@ class ViewState
     // The position an exercise asks for when it asks one position at a time;
     // the other open positions are drawn inactive. -1: every one is active.
     int exerciseTarget = -1;
+    // The answer order of a multiple-choice run: object k is drawn at the
+    // card position of object answerPlaces[k]. Empty: every object at its own.
+    std::vector<int> answerPlaces;
 
     // The object editor draws and hit-tests differently while it is open.
     bool editorOpen = false;

@@ -127,8 +127,21 @@ TEST(QuestionPainting, MultipleChoiceBoxesShowTheSolutionWhenUncovered)
     page.composer.redraw();
     const int card = page.first(ObjectKind::McAnswerImage, 2);
     EXPECT_FALSE(page.composer.paintedRect(card).isEmpty());
-    // During a run the pupil's tick boxes stand where the boxes were.
+    // During a run the pupil's tick boxes stand where the boxes were, and
+    // the answers where the answer order put them.
+    page.view.currentQuestion = 1;
+    page.composer.redraw();
+    const int yes = right + 1;
+    const int no = right + 3;
+    const int yesTop = page.composer.paintedRect(yes).top();
+    const int noTop = page.composer.paintedRect(no).top();
     page.view.mode = AppMode::Exercise;
+    page.view.answerPlaces.resize(size_t(page.doc.objectCount()));
+    for (int k = 0; k < page.doc.objectCount(); ++k)
+        page.view.answerPlaces[size_t(k)] = k;
+    std::swap(page.view.answerPlaces[size_t(yes)], page.view.answerPlaces[size_t(no)]);
     page.composer.redraw();
     EXPECT_TRUE(page.painted(ObjectKind::McAnswerBox).empty());
+    EXPECT_EQ(page.composer.paintedRect(yes).top(), noTop);
+    EXPECT_EQ(page.composer.paintedRect(no).top(), yesTop);
 }

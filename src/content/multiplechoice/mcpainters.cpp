@@ -7,6 +7,7 @@
 #include "document/document.h"
 #include "view/drawcache.h"
 #include "view/objectpainter.h"
+#include "view/viewstate.h"
 
 #include <QPainter>
 
@@ -31,6 +32,25 @@ int answerCount(const DrawContext& ctx, int index)
     return 1;
 }
 
+// An answer card as the page shows it: during a run at the card position
+// of the object whose place the answer order gave it.
+ObjDataTyp shownAnswer(const DrawContext& ctx, int index)
+{
+    ObjDataTyp o = ctx.document->objects[index];
+    if (!ctx.exerciseRunning() || !ctx.view)
+        return o;
+    const auto& places = ctx.view->answerPlaces;
+    const int place = size_t(index) < places.size() ? places[size_t(index)] : index;
+    if (place != index && ctx.document->isValidIndex(place)) {
+        const ObjDataTyp& at = ctx.document->objects[place];
+        o.Kx = at.Kx;
+        o.Ky = at.Ky;
+        o.Sx = at.Sx;
+        o.Sy = at.Sy;
+    }
+    return o;
+}
+
 } // namespace
 
 QRect drawMcQuestionText(DrawContext& ctx, int index)
@@ -39,7 +59,7 @@ QRect drawMcQuestionText(DrawContext& ctx, int index)
         return {};
     const RectD m = usableIndent(ctx.document->header.EinrueckRand);
     const int maxHeight = rnd((1.0 - m.top - m.bottom) * ctx.page.height() * 0.08 / 0.915);
-    return drawQuestionText(ctx, index, {CardVertical::Centre, maxHeight});
+    return drawQuestionText(ctx, ctx.document->objects[index], {CardVertical::Centre, maxHeight});
 }
 
 QRect drawMcAnswerText(DrawContext& ctx, int index)
@@ -48,7 +68,7 @@ QRect drawMcAnswerText(DrawContext& ctx, int index)
         return {};
     const int a = answerCount(ctx, index);
     const int maxHeight = rnd((2.8 - 0.15 * a) * 35.0 * ctx.page.width() / 870.0);
-    return drawQuestionText(ctx, index, {CardVertical::RaiseIfTall, maxHeight});
+    return drawQuestionText(ctx, shownAnswer(ctx, index), {CardVertical::RaiseIfTall, maxHeight});
 }
 
 QRect drawMcAnswerBox(DrawContext& ctx, int index)
@@ -75,7 +95,7 @@ QRect drawMcPicture(DrawContext& ctx, int index)
 {
     if (!ofShownQuestion(ctx, index))
         return {};
-    const ObjDataTyp& o = ctx.document->objects[index];
+    const ObjDataTyp o = shownAnswer(ctx, index);
     TextFont font = questionCardFont(ctx, o);
     ctx.canvas->setFont(font);
     const int h = std::max(1, ctx.canvas->textHeight());

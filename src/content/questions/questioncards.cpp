@@ -40,9 +40,8 @@ int rightIndentEdge(const DrawContext& ctx)
     return rnd((1.0 - usableIndent(ctx.document->header.EinrueckRand).right) * ctx.page.width());
 }
 
-QRect drawQuestionText(DrawContext& ctx, int index, const FittedText& fit)
+QRect drawQuestionText(DrawContext& ctx, const ObjDataTyp& o, const FittedText& fit)
 {
-    const ObjDataTyp& o = ctx.document->objects[index];
     const TextFont font = questionCardFont(ctx, o);
     const QSize size = unwrappedTextSize(*ctx.canvas, font, o.Text);
     // The card as measured is not kept on the page: its text wraps at the

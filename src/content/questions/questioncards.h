@@ -32,7 +32,7 @@ struct FittedText
 
 // Draws the object's text as a question text and returns the rectangle it
 // covers: the card up to the margin and whatever the text reaches beyond.
-QRect drawQuestionText(DrawContext& context, int index, const FittedText& fit);
+QRect drawQuestionText(DrawContext& context, const ObjDataTyp& object, const FittedText& fit);
 
 // The card of the given size on the object's side of its card point, where
 // it falls (not moved onto the page).

@@ -104,9 +104,10 @@ void applySingleQuestionsEdit(Document& document, const SingleQuestionsEdit& edi
 
 QRect drawSingleQuestionText(DrawContext& ctx, int index)
 {
-    if (ctx.document->objects[index].FrageNummer != shownQuestion(ctx))
+    const ObjDataTyp& o = ctx.document->objects[index];
+    if (o.FrageNummer != shownQuestion(ctx))
         return {};
-    return drawQuestionText(ctx, index, {CardVertical::RaiseIfTall, heightShare(ctx, 0.2)});
+    return drawQuestionText(ctx, o, {CardVertical::RaiseIfTall, heightShare(ctx, 0.2)});
 }
 
 QRect drawSingleQuestionAnswer(DrawContext& ctx, int index)
