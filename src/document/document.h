@@ -113,7 +113,9 @@ public:
     // --- state kept between layouts --------------------------------------------
 
     int gapCursor = 0;     // next gap object that a cloze layout without create moves
-    int clozeFontStep = 0; // font shrink found by the last cloze layout (zero or negative)
+    // The font shrink that the last cloze layout found, in pixels of a page
+    // 870 wide (zero or negative).
+    int clozeFontStep = 0;
 
 private:
     bool m_modified = false;

@@ -1,7 +1,6 @@
 #include "content/cloze/clozebuilder.h"
 
 #include "content/cloze/clozelayout.h"
-#include "content/layoutpage.h"
 #include "document/textcanvas.h"
 
 #include <QImage>
@@ -13,7 +12,7 @@ void buildCloze(Document& document, bool create)
     // Measured as on the pictures the views compose into.
     const QImage device(1, 1, QImage::Format_ARGB32_Premultiplied);
     PainterCanvas canvas(&device);
-    layoutCloze(document, canvas, layoutPageSize(document), create, false);
+    layoutCloze(document, canvas, clozeLayoutPage(document), create, false);
 }
 
 } // namespace velunto

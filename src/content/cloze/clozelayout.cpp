@@ -355,11 +355,17 @@ ClozeLayoutResult drawCloze(const Document& document, TextCanvas& canvas, QSize 
                : layoutFlowing(document, nullptr, canvas, frame, false, true);
 }
 
+QSize clozeLayoutPage(const Document& document)
+{
+    const QSize page = layoutPageSize(document);
+    return {kClozePageWidth,
+            std::max(1, rnd(double(page.height()) * kClozePageWidth / page.width()))};
+}
+
 int clozeCharacterHeight(const Document& document, int pageWidth, int sizeStep)
 {
-    const double scale = double(pageWidth) / layoutPageSize(document).width();
-    return std::max(1, rnd((2.0 * std::clamp(sizeStep, -8, 400) + 22.0) * pageWidth / 870.0 +
-                           document.clozeFontStep * scale));
+    const int step = std::clamp(sizeStep, -8, 400);
+    return std::max(1, rnd((2.0 * step + 22.0 + document.clozeFontStep) * pageWidth / 870.0));
 }
 
 } // namespace velunto

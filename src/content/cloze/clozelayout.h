@@ -43,10 +43,17 @@ ClozeLayoutResult layoutCloze(Document& document, TextCanvas& canvas, QSize page
 // canvas, as it stands on a page of page size.
 ClozeLayoutResult drawCloze(const Document& document, TextCanvas& canvas, QSize page);
 
+// The page the cloze content is laid out on, by the builder and for drawing:
+// the page's proportions at the width of 870 to which the text's sizes
+// refer (22 pixels at the start). The font shrink that the fit finds there
+// (Document::clozeFontStep) thus holds for every page picture, scaled.
+constexpr int kClozePageWidth = 870;
+QSize clozeLayoutPage(const Document& document);
+
 // The character height of a gap card's answer (and of an answer typed into
 // a gap) on a page picture pageWidth pixels wide: the height of the size
-// step, less the font shrink of the last layout on the layout page, scaled
-// to this picture.
+// step less the font shrink of the last layout, both on a page 870 wide,
+// scaled to this picture.
 int clozeCharacterHeight(const Document& document, int pageWidth, int sizeStep = 0);
 
 } // namespace velunto

@@ -3,7 +3,6 @@
 #include "common/numeric.h"
 #include "content/cloze/clozecontent.h"
 #include "content/cloze/clozelayout.h"
-#include "content/layoutpage.h"
 #include "document/document.h"
 #include "document/fitcardtext.h"
 #include "view/drawcache.h"
@@ -162,10 +161,10 @@ void drawClozeBackground(PageComposer::Stage stage, DrawContext& ctx)
     if (!ctx.exerciseRunning() && ctx.view && !ctx.view->layerShown(Layer::TextsAndImages))
         return;
 
-    // The text is set exactly as the builder set it on the layout page, where
+    // The text is set exactly as the builder set it on its layout page, where
     // the gap cards got their places, and drawn scaled to this picture: text
     // and cards agree at every size of the window.
-    const QSize layout = layoutPageSize(doc);
+    const QSize layout = clozeLayoutPage(doc);
     const double sx = double(ctx.page.width()) / layout.width();
     const double sy = double(ctx.page.height()) / layout.height();
     QPainter& p = *ctx.painter;

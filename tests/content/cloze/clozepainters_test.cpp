@@ -143,8 +143,8 @@ int inkIn(const QImage& picture, const QRect& area)
 
 TEST(ClozeBackground, TextScaledToThePictureLeavesItsGapsWhereTheCardsAre)
 {
-    // The builder lays out on the layout page, 1000 wide; the view's picture
-    // here is twice as large.
+    // The builder lays out on a page 870 wide; the view's picture here is
+    // more than twice as large.
     Page page;
     page.painter.end(); // this test paints a picture of its own size
     page.doc.baseImage = QImage(1000, 700, QImage::Format_RGB32);
@@ -200,7 +200,9 @@ TEST(ClozeBackground, AnExerciseShowsTheTextAndTheTableItsGridLines)
     page.doc.header.LueckenTabelleLinieCol = 0x0000FF;
     page.view.layers[Layer::TextsAndImages] = false;
     page.view.mode = AppMode::Exercise;
-    page.picture = QImage(1000, 700, QImage::Format_ARGB32_Premultiplied);
+    // a picture of the layout page's own size
+    const QSize layoutPage = clozeLayoutPage(page.doc);
+    page.picture = QImage(layoutPage, QImage::Format_ARGB32_Premultiplied);
     page.picture.fill(Qt::white);
     QPainter painter(&page.picture);
     PainterCanvas canvas(&painter);
@@ -212,7 +214,7 @@ TEST(ClozeBackground, AnExerciseShowsTheTextAndTheTableItsGridLines)
 
     QImage device(1, 1, QImage::Format_ARGB32_Premultiplied);
     PainterCanvas measuring(&device);
-    const ClozeLayoutResult layout = drawCloze(page.doc, measuring, {1000, 700});
+    const ClozeLayoutResult layout = drawCloze(page.doc, measuring, layoutPage);
     ASSERT_EQ(layout.gridLines.size(), 2u);
     const QLine under = layout.gridLines[0];
     EXPECT_EQ(page.picture.pixelColor(under.p1() + QPoint(5, 0)), QColor(Qt::red));
