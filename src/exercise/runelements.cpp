@@ -200,10 +200,12 @@ void ExerciseRun::placeTextEntry()
         place.minGap = h.MinLuecke;
         place.lengthHint = m_r.options.ShowAnswerLength;
         place.clozeWidth = h.DokTyp == DokTyp::Cloze;
-        // Gap cards are typed at the size the cloze layout chose for them.
-        const int step = o.Typ == ObjectKind::GapCard ? m_document.clozeFontStep : o.Fsize;
-        place.characterHeight =
-            std::max(1, rnd((2.0 * std::clamp(step, -8, 400) + 22.0) * w / 870.0));
+        // Gap cards are typed at the height the cloze layout fitted its text
+        // to: 22 less its shrink, on a page 870 wide.
+        const double units = o.Typ == ObjectKind::GapCard
+                                 ? 22.0 + m_document.clozeFontStep
+                                 : 2.0 * std::clamp(o.Fsize, -8, 400) + 22.0;
+        place.characterHeight = std::max(1, rnd(units * w / 870.0));
         place.fontFamily = m_document.fontName();
         e.rect = textBoxRect(canvas, place);
     }

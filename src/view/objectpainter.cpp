@@ -165,12 +165,14 @@ QRect drawLineAndMarks(DrawContext& ctx, int index, const ObjectGeometry& g)
 }
 
 // The covered box of a covered query field, its "?" starting smaller by the
-// cloze's font correction for gap cards and table query fields.
+// cloze's font correction for gap cards and table query fields (a shrink
+// found on a page 870 wide, scaled to this one).
 int questionMarkShrink(const DrawContext& ctx, const ObjDataTyp& o)
 {
     const bool clozeField = o.Typ == ObjectKind::GapCard || o.Typ == 32 || o.Typ == 34;
-    return clozeField && ctx.document->header.DokTyp == DokTyp::Cloze ? ctx.document->clozeFontStep
-                                                                      : 0;
+    return clozeField && ctx.document->header.DokTyp == DokTyp::Cloze
+               ? ctx.scaled(ctx.document->clozeFontStep)
+               : 0;
 }
 
 void drawCentredText(TextCanvas& canvas, QPoint centre, const QString& text)

@@ -6,6 +6,7 @@
 #include "document/document.h"
 #include "document/fitcardtext.h"
 #include "view/drawcache.h"
+#include "view/exercisestates.h"
 #include "view/viewstate.h"
 
 #include <QPainter>
@@ -29,21 +30,32 @@ const QImage& pictureOf(const ObjDataTyp& o)
     return o.Bild.isNull() || o.Bild.width() <= 0 || o.Bild.height() <= 0 ? blank : o.Bild;
 }
 
-// On worksheets a query field shows its answer box and answer, a fixed
-// picture itself (not on the solution overlay); in the view a covered field
-// is the covered box. True when that was drawn instead of the card.
-bool drawStandIn(DrawContext& ctx, const ObjDataTyp& o, const ObjectGeometry& g, bool query)
+// The "?" of a covered gap or table field starts as much smaller as the
+// fitted text.
+int questionMarkShrink(const DrawContext& ctx)
 {
+    return clozeCharacterHeight(*ctx.document, ctx.page.width()) -
+           rnd(22.0 * ctx.page.width() / 870.0);
+}
+
+// On worksheets a query field shows its answer box and answer, a fixed
+// picture itself (not on the solution overlay); in an exercise a query field
+// shows its state; in the view a covered field is the covered box. True when
+// that was drawn instead of the card.
+bool drawStandIn(DrawContext& ctx, int index, const ObjectGeometry& g, bool query)
+{
+    const ObjDataTyp& o = ctx.document->objects[std::size_t(index)];
     if (ctx.renderMode != RenderMode::View) {
         if (query)
             drawWorksheetQuery(ctx, o, g.card, g.side);
         return query || ctx.renderMode == RenderMode::SolutionOverlay;
     }
-    if (query && isCovered(o)) {
-        // The "?" starts as much smaller as the fitted text.
-        const int shrink = clozeCharacterHeight(*ctx.document, ctx.page.width()) -
-                           rnd(22.0 * ctx.page.width() / 870.0);
-        drawCoveredBox(ctx, o, g.card, shrink);
+    if (!query)
+        return false;
+    if (ctx.exerciseRunning() && drawExerciseState(ctx, index, g.card, questionMarkShrink(ctx)))
+        return true;
+    if (isCovered(o)) {
+        drawCoveredBox(ctx, o, g.card, questionMarkShrink(ctx));
         return true;
     }
     return false;
@@ -69,7 +81,7 @@ QRect drawGapCard(DrawContext& ctx, int index)
     const QSize size(std::max({ctx.scaled(30), textWidth, minimum}), canvas.textHeight() + 4);
     const ObjectGeometry g = placeObject(ctx, o, size);
 
-    if (!drawStandIn(ctx, o, g, true)) {
+    if (!drawStandIn(ctx, index, g, true)) {
         canvas.setFont(font);
         canvas.drawText(g.card.left() + (g.card.width() - textWidth) / 2, g.card.top() + 2, o.Text);
     }
@@ -104,7 +116,7 @@ QRect drawTableQueryText(DrawContext& ctx, int index)
                      std::max(fit.rect.height(), line));
     const ObjectGeometry g = placeObject(ctx, o, text + QSize(2 * pad, 2 * pad));
 
-    if (!drawStandIn(ctx, o, g, true)) {
+    if (!drawStandIn(ctx, index, g, true)) {
         fillCard(*ctx.painter, g.card, o.HFarbe, o.HDeck);
         drawFrame(*ctx.painter, g.card, toQColor(o.LinieFarbe));
         const QRect inner = g.card.adjusted(pad, pad, -pad, -pad);
@@ -134,7 +146,7 @@ QRect drawTablePicture(DrawContext& ctx, int index)
     }
     const ObjectGeometry g = placeObject(ctx, o, QSize(w, h));
 
-    if (!drawStandIn(ctx, o, g, o.Typ == ObjectKind::TableQueryImage)) {
+    if (!drawStandIn(ctx, index, g, o.Typ == ObjectKind::TableQueryImage)) {
         QPainter& p = *ctx.painter;
         const QRect target(g.card.left() + (g.card.width() - shown.width()) / 2,
                            g.card.top() + (g.card.height() - shown.height()) / 2, shown.width(),

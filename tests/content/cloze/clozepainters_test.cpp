@@ -81,8 +81,16 @@ TEST(GapCardPainter, DrawsTheAnswerOnItsGapAtTheFittedSize)
     drawGapCard(ctx, 0);
     EXPECT_EQ(page.canvas.texts[0].colour, gap.Farbe);
 
-    // covered: the box with "?", no answer
+    // in an exercise a solved gap with a tick shows the tick, not the answer
     page.view.editorOpen = false;
+    page.view.mode = AppMode::Exercise;
+    gap.Abdeckung = -2;
+    page.canvas.texts.clear();
+    drawGapCard(ctx, 0);
+    EXPECT_TRUE(page.canvas.texts.empty());
+    page.view.mode = AppMode::LearningView;
+
+    // covered: the box with "?", no answer
     gap.Abdeckung = -1;
     page.canvas.texts.clear();
     card = drawGapCard(ctx, 0);
