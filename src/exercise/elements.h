@@ -56,6 +56,7 @@ struct Element
     bool picture = false; // shows its object's picture instead of the caption
     int z = 0;            // higher lies in front
     // text boxes
+    int textHeight = 0; // the character height of the typed text
     QString typed;
     QString hint; // "<length>", shown while nothing is typed
     // answer boxes: ticked; cross elements: marked

@@ -45,7 +45,7 @@ ExerciseRun::ExerciseRun(Document& document, const Settings& settings, ExerciseS
 {
 }
 
-// --- small things ------------------------------------------------------------------
+// --- small things --------------------------------------------------------------------
 
 bool ExerciseRun::isTextEntry() const
 {
@@ -503,7 +503,7 @@ void ExerciseRun::nextItem()
     }
 }
 
-// --- clock and figures --------------------------------------------------------------
+// --- clock and figures ---------------------------------------------------------------
 
 void ExerciseRun::refreshClock()
 {

@@ -63,7 +63,7 @@ QRect keptInside(QRect r, QSize area)
 
 } // namespace
 
-// --- making and placing ----------------------------------------------------------------
+// --- making and placing --------------------------------------------------------------
 
 void ExerciseRun::createElements()
 {
@@ -208,6 +208,7 @@ void ExerciseRun::placeTextEntry()
         place.characterHeight = std::max(1, rnd(units * w / 870.0));
         place.fontFamily = m_document.fontName();
         e.rect = textBoxRect(canvas, place);
+        e.textHeight = place.characterHeight;
     }
 }
 
@@ -234,7 +235,7 @@ void ExerciseRun::layoutElements()
             m_host.elementChanged(int(k));
 }
 
-// --- element state ------------------------------------------------------------------------
+// --- element state -------------------------------------------------------------------
 
 void ExerciseRun::elementChanged(int element)
 {
@@ -300,7 +301,7 @@ int ExerciseRun::elementOfObject(int object) const
     return -1;
 }
 
-// --- targets ---------------------------------------------------------------------------------
+// --- targets -------------------------------------------------------------------------
 
 std::vector<int> ExerciseRun::hitCandidates() const
 {
@@ -363,7 +364,7 @@ void ExerciseRun::returnCard(int element)
     }
 }
 
-// --- the pointer -----------------------------------------------------------------------------
+// --- the pointer ---------------------------------------------------------------------
 
 void ExerciseRun::press(int element, QPointF page)
 {
@@ -476,7 +477,7 @@ void ExerciseRun::click(int element)
         release();
 }
 
-// --- the keyboard ----------------------------------------------------------------------------
+// --- the keyboard --------------------------------------------------------------------
 
 bool ExerciseRun::takeCard(int element)
 {

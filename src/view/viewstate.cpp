@@ -55,7 +55,7 @@ QRect ViewState::shownRect() const
     const int vh = std::max(1, m_viewport.height());
     const int w = std::min(vw, m_picture.width());
     const int h = std::min(vh, m_picture.height());
-    return QRect((vw - w) / 2, (vh - h) / 2, w, h);
+    return QRect(m_origin.x() + (vw - w) / 2, m_origin.y() + (vh - h) / 2, w, h);
 }
 
 QPoint ViewState::visibleOrigin() const

@@ -69,6 +69,10 @@ class ViewState
 
     void setViewport(QSize size) { m_viewport = size; }
     QSize viewport() const { return m_viewport; }
+    // Where the viewport lies in the control: (0, 0) unless an exercise keeps
+    // the right part of the control for its elements.
+    void setViewportOrigin(QPoint origin) { m_origin = origin; }
+    QPoint viewportOrigin() const { return m_origin; }
 
     // Computes the page picture size for a page of pageSize (in any unit) and
     // gives Ansicht the viewport's share of it, keeping its centre. An empty
@@ -137,6 +141,7 @@ class ViewState
 
   private:
     QSize m_viewport{0, 0};
+    QPoint m_origin{0, 0};
     QSize m_picture{1, 1};
     int m_zoom = 0;
     RectD m_ansicht{0.0, 0.0, 1.0, 1.0};

@@ -89,9 +89,27 @@ void LearningView::showNewPage()
     redraw();
 }
 
+void LearningView::setPageRoom(const QRect& room)
+{
+    m_pageRoom = room;
+}
+
+QRect LearningView::pageRoom() const
+{
+    return m_pageRoom.isEmpty() ? rect() : m_pageRoom;
+}
+
+void LearningView::setSurroundColour(const QColor& colour)
+{
+    m_surround = colour;
+    update();
+}
+
 void LearningView::redraw()
 {
-    m_state.setViewport(size());
+    const QRect room = pageRoom();
+    m_state.setViewport(room.size());
+    m_state.setViewportOrigin(room.topLeft());
     m_composer.redraw();
     m_pagePicture = QImage();
     showVisiblePart();
@@ -177,7 +195,7 @@ void LearningView::paintEvent(QPaintEvent* event)
     const QRect shown = shownRect();
     const QRegion surround = QRegion(event->rect()) - QRegion(shown);
     for (const QRect& r : surround)
-        p.fillRect(r, kViewSurround);
+        p.fillRect(r, m_surround);
     // A plain blit: every scaling happened when the page was composed.
     const QRect area = event->rect() & QRect(shown.topLeft(), m_shown.size());
     if (!area.isEmpty())
@@ -193,7 +211,7 @@ void LearningView::resizeEvent(QResizeEvent* event)
     m_layoutPending = true;
     QTimer::singleShot(0, this, [this] {
         m_layoutPending = false;
-        if (m_state.viewport() != size())
+        if (m_state.viewport() != pageRoom().size())
             redraw();
     });
 }

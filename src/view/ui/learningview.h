@@ -106,6 +106,14 @@ class LearningView : public QWidget
     // OpenPoint: opens the info point or link of object index.
     void openPoint(int index);
 
+    // The part of the control that shows the page; an empty room is the
+    // whole control. An exercise keeps the right part for its elements.
+    // Takes effect at the next redraw.
+    void setPageRoom(const QRect& room);
+    QRect pageRoom() const;
+    // The colour beside the page picture.
+    void setSurroundColour(const QColor& colour);
+
     // While the start panel is shown, the first press on the page is
     // announced (startPagePressed) before it is handled.
     void setStartPanelShown(bool shown) { m_startPanelShown = shown; }
@@ -169,6 +177,8 @@ class LearningView : public QWidget
     QPointF m_panFrom;
     bool m_startPanelShown = false;
     bool m_layoutPending = false;
+    QRect m_pageRoom;
+    QColor m_surround = kViewSurround;
     CoverSheet* m_coverSheet = nullptr;
     QPointer<InfoBox> m_infoBox;
 };

@@ -1,0 +1,460 @@
+#include "exercise/ui/exercisecontroller.h"
+
+#include "content/cluster/clusterlayout.h"
+#include "content/crossassign/pairlayout.h"
+#include "content/multiplechoice/mcpermutation.h"
+#include "document/document.h"
+#include "exercise/ui/elementwidgets.h"
+#include "exercise/ui/instructionstrip.h"
+#include "exercise/ui/resultwindow.h"
+#include "exercise/ui/statuspanel.h"
+#include "platform/clock.h"
+#include "platform/pause.h"
+#include "platform/prompter.h"
+#include "platform/soundplayer.h"
+#include "shell/settings.h"
+#include "view/hittest.h"
+#include "view/ui/learningview.h"
+
+#include <QEvent>
+#include <QKeyEvent>
+#include <QTimer>
+
+#include <algorithm>
+
+namespace velunto {
+
+namespace {
+
+constexpr int kTickMs = 100;
+const QColor kAreaColour(0xF2, 0xF4, 0xF4);
+
+} // namespace
+
+std::optional<quint32> randomSeedFromEnvironment()
+{
+    const QByteArray value = qgetenv("VELUNTO_RANDOM_SEED").trimmed();
+    bool ok = false;
+    const qulonglong seed = value.toULongLong(&ok, 10);
+    if (!ok || seed > 0xFFFFFFFFull)
+        return std::nullopt;
+    return quint32(seed);
+}
+
+ExerciseController::ExerciseController(Wiring wiring, QObject* parent)
+    : QObject(parent), m_wiring(std::move(wiring)), m_input(std::make_unique<ElementInput>())
+{
+    if (!m_wiring.clock) {
+        m_ownClock = std::make_unique<SteadyClock>();
+        m_wiring.clock = m_ownClock.get();
+    }
+    if (!m_wiring.pauses) {
+        m_ownPauses = std::make_unique<BlockingPauses>();
+        m_wiring.pauses = m_ownPauses.get();
+    }
+    if (!m_wiring.sound) {
+        m_ownSound = makeSoundPlayer();
+        m_wiring.sound = m_ownSound.get();
+    }
+    ExerciseServices services;
+    services.clock = m_wiring.clock;
+    services.random = &randomSource();
+    services.sound = m_wiring.sound;
+    services.pauses = m_wiring.pauses;
+    services.prompter = m_wiring.prompter;
+    services.soundFolder = m_wiring.soundFolder;
+    services.seedAtStart = randomSeedFromEnvironment();
+    Document* document = m_wiring.document;
+    services.cardBounds = [document](int index) -> std::optional<RectD> {
+        if (!document->isValidIndex(index) || !wasDrawn(document->objects[index]))
+            return std::nullopt;
+        return document->objects[index].drawnBounds;
+    };
+    m_run = std::make_unique<ExerciseRun>(*m_wiring.document, *m_wiring.settings, services, *this);
+
+    LearningView* view = m_wiring.view;
+    m_clock = new QTimer(this);
+    m_clock->setInterval(kTickMs);
+    connect(m_clock, &QTimer::timeout, this, [this] { m_run->clockTick(); });
+    m_status = new StatusPanel;
+    m_status->hide();
+    m_strip = new InstructionStrip(view);
+    m_strip->hide();
+    m_frame = new TargetFrame(view);
+    m_result = new ResultWindow(m_wiring.window);
+    view->installEventFilter(this);
+
+    ElementInput& in = *m_input;
+    in.pressed = [this](int element, QPoint area) {
+        m_run->press(element, m_run->page().toPage(QPointF(area)));
+    };
+    in.moved = [this](QPoint area) { m_run->move(m_run->page().toPage(QPointF(area))); };
+    in.released = [this] { later([this] { m_run->release(); }); };
+    in.key = [this](int element, int key, const QString& text) {
+        return this->key(element, key, text);
+    };
+    in.focusLost = [this](int) {
+        if (m_run->carrying())
+            m_run->putBack();
+    };
+    in.typed = [this](int element, const QString& text) { m_run->setTypedText(element, text); };
+    in.clicked = [this](int element) { later([this, element] { m_run->click(element); }); };
+
+    connect(m_result, &ResultWindow::repeatRequested, this,
+            [this](int mode) { later([this, mode] { m_run->repeat(mode); }); });
+    connect(m_result, &ResultWindow::closeRequested, this,
+            [this] { later([this] { m_run->closeResult(); }); });
+    connect(m_result, &ResultWindow::enterBestListRequested, this, [this] {
+        m_run->enterInBestList();
+        m_result->showResult(m_run->result());
+    });
+    connect(m_result, &ResultWindow::protocolRequested, this, [this] {
+        if (showProtocol)
+            showProtocol();
+    });
+    connect(m_result, &ResultWindow::bestListRequested, this, [this] {
+        if (showBestList)
+            showBestList();
+    });
+}
+
+ExerciseController::~ExerciseController()
+{
+    if (m_wiring.view)
+        m_wiring.view->removeEventFilter(this);
+    delete m_result;
+    delete m_status;
+}
+
+QWidget* ExerciseController::elementWidget(int element) const
+{
+    if (element < 0 || element >= int(m_widgets.size()))
+        return nullptr;
+    return m_widgets[size_t(element)].data();
+}
+
+void ExerciseController::later(std::function<void()> action)
+{
+    // Judging, ending the run and starting the next one may remove the
+    // widget whose event handler asked for it: they wait until it returned.
+    QMetaObject::invokeMethod(this, std::move(action), Qt::QueuedConnection);
+}
+
+// --- commands ------------------------------------------------------------------------
+
+void ExerciseController::startIndividual()
+{
+    if (m_run->isActive()) {
+        m_wiring.prompter->information(QStringLiteral(
+            "Die aktuelle Übung ist noch nicht beendet.\r\nWählen Sie \"Übung abbrechen\", um "
+            "die aktuelle Übung vorzeitig abzubrechen."));
+        return;
+    }
+    m_run->setAreaSize(m_wiring.view->size());
+    m_run->start(m_run->showOptionsDialog(), 0, ExerciseKind::Individual);
+}
+
+void ExerciseController::cancel()
+{
+    m_run->leave(true);
+}
+
+// --- what the run asks ---------------------------------------------------------------
+
+bool ExerciseController::objectEditorOpen() const
+{
+    return m_wiring.objectEditorOpen && m_wiring.objectEditorOpen();
+}
+
+bool ExerciseController::chooseOptions(int dokTyp)
+{
+    return !m_wiring.chooseOptions || m_wiring.chooseOptions(dokTyp);
+}
+
+std::optional<QString> ExerciseController::askParticipantName()
+{
+    if (askName)
+        return askName();
+    NameDialog dialog(m_wiring.window);
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return dialog.name();
+}
+
+bool ExerciseController::enterInBestList()
+{
+    return enterBestList && enterBestList();
+}
+
+// The content types' parts of a run.
+void ExerciseController::placePairsForRun()
+{
+    velunto::placePairsForRun(*m_wiring.document, randomSource());
+}
+
+void ExerciseController::rebuildAfterRun()
+{
+    m_wiring.document->rebuildContent();
+}
+
+std::vector<int> ExerciseController::answerOrder(bool random)
+{
+    return mcAnswerPermutation(*m_wiring.document, random, randomSource());
+}
+
+int ExerciseController::basketAt(QPointF page) const
+{
+    return basketAtPage(*m_wiring.document, page);
+}
+
+std::optional<RectD> ExerciseController::basketBounds(int basket) const
+{
+    return velunto::basketBounds(*m_wiring.document, basket);
+}
+
+// --- what the run shows --------------------------------------------------------------
+
+void ExerciseController::exerciseStarted()
+{
+    LearningView& view = *m_wiring.view;
+    view.state().mode = AppMode::Exercise;
+    view.setTool(Tool::Pointer);
+    view.setZoomIndex(0);
+    view.setSurroundColour(kAreaColour);
+    view.setPageRoom(QRect(0, 0, m_run->pageEnd(), view.height()));
+    if (m_wiring.setMode)
+        m_wiring.setMode(AppMode::Exercise);
+    placeStrip();
+    m_strip->show();
+    m_result->setBestListAvailable(bool(enterBestList));
+    m_result->setProtocolAvailable(bool(showProtocol));
+    if (!m_clock->isActive())
+        m_clock->start();
+    Q_EMIT runningChanged(true);
+}
+
+void ExerciseController::exerciseLeft()
+{
+    m_clock->stop();
+    m_strip->hide();
+    m_frame->hide();
+    LearningView& view = *m_wiring.view;
+    view.state().mode = AppMode::LearningView;
+    view.state().exerciseTarget = -1;
+    view.setPageRoom(QRect());
+    view.setSurroundColour(kViewSurround);
+    view.setTool(Tool::Pointer);
+    view.setZoomIndex(0);
+    view.number(view.numberingMode(), false);
+    view.redraw();
+    if (m_wiring.setMode)
+        m_wiring.setMode(AppMode::LearningView);
+    Q_EMIT runningChanged(false);
+}
+
+void ExerciseController::elementsCreated()
+{
+    for (QPointer<QWidget>& w : m_widgets) {
+        if (w) {
+            w->hide();
+            w->deleteLater();
+        }
+    }
+    m_widgets.clear();
+    m_raisedZ.clear();
+    const std::vector<Element>& elements = m_run->elements();
+    QWidget* area = m_wiring.view;
+    for (size_t k = 0; k < elements.size(); ++k) {
+        const int kind = elements[k].kind;
+        QWidget* w = nullptr;
+        if (kind == ElementKind::TextBox)
+            w = new ElementTextBox(int(k), *m_input, area);
+        else if (kind == ElementKind::CheckButton)
+            w = new ElementButton(int(k), *m_input, area);
+        else
+            w = new ElementPanel(int(k), *m_input, area);
+        m_widgets.emplace_back(w);
+        // Made in the order of the run's elements: already stacked by z.
+        m_raisedZ.push_back(elements[k].z);
+    }
+    // Tab walks the elements in the order of the OrderTable.
+    std::vector<size_t> order(elements.size());
+    for (size_t k = 0; k < order.size(); ++k)
+        order[k] = k;
+    std::stable_sort(order.begin(), order.end(), [&](size_t a, size_t b) {
+        const auto rank = [&](size_t k) {
+            return elements[k].entry >= 0 ? elements[k].entry : 100000 + elements[k].object;
+        };
+        return rank(a) < rank(b);
+    });
+    for (size_t k = 0; k < elements.size(); ++k)
+        elementChanged(int(k));
+    for (size_t k = 1; k < order.size(); ++k)
+        QWidget::setTabOrder(m_widgets[order[k - 1]], m_widgets[order[k]]);
+    m_tabOrder.assign(order.begin(), order.end());
+    raiseOverlays();
+    if (!order.empty())
+        focusNext(-1);
+}
+
+void ExerciseController::focusNext(int after)
+{
+    const auto from = std::find(m_tabOrder.begin(), m_tabOrder.end(), size_t(after));
+    const size_t start = from == m_tabOrder.end() ? 0 : size_t(from - m_tabOrder.begin()) + 1;
+    for (size_t step = 0; step < m_tabOrder.size(); ++step) {
+        const size_t k = m_tabOrder[(start + step) % m_tabOrder.size()];
+        QWidget* w = m_widgets[k];
+        if (w && int(k) != after && m_run->elements()[k].takesPart()) {
+            w->setFocus(Qt::TabFocusReason);
+            return;
+        }
+    }
+}
+
+void ExerciseController::elementChanged(int element)
+{
+    if (element < 0 || element >= int(m_widgets.size()) || !m_widgets[size_t(element)])
+        return;
+    const Element& e = m_run->elements()[size_t(element)];
+    QWidget* w = m_widgets[size_t(element)];
+    if (auto* panel = qobject_cast<ElementPanel*>(w)) {
+        const Document& doc = *m_wiring.document;
+        const QImage picture =
+            e.picture && doc.isValidIndex(e.object) ? doc.objects[e.object].Bild : QImage();
+        panel->show(e, picture);
+    } else if (auto* box = qobject_cast<ElementTextBox*>(w)) {
+        box->show(e, m_wiring.document->fontName(), e.textHeight);
+    } else if (auto* button = qobject_cast<ElementButton*>(w)) {
+        button->show(e);
+    }
+    // A card that leaves while it has the focus hands it to the next one.
+    if (!e.takesPart() && m_wiring.view->focusWidget() == w)
+        focusNext(element);
+    if (e.z > m_raisedZ[size_t(element)]) {
+        m_raisedZ[size_t(element)] = e.z;
+        w->raise();
+        raiseOverlays();
+    }
+}
+
+void ExerciseController::raiseOverlays()
+{
+    m_strip->raise();
+}
+
+void ExerciseController::objectChanged(int index)
+{
+    m_wiring.view->redrawObject(index);
+}
+
+void ExerciseController::pageChanged()
+{
+    m_wiring.view->state().exerciseTarget = m_run->markedTarget();
+    m_wiring.view->redraw();
+}
+
+void ExerciseController::instructionChanged()
+{
+    m_strip->setInstruction(m_run->instruction());
+}
+
+void ExerciseController::feedbackChanged()
+{
+    m_strip->setFeedback(m_run->feedback(), m_wiring.settings->feedback);
+}
+
+void ExerciseController::statusChanged()
+{
+    m_status->showFigures(m_run->status());
+}
+
+void ExerciseController::highlightChanged()
+{
+    const QRect frame = m_run->highlight();
+    if (frame.isEmpty()) {
+        m_frame->hide();
+        return;
+    }
+    m_frame->setGeometry(frame);
+    m_frame->show();
+    m_frame->raise();
+    // The dragged card stays above its frame.
+    int top = -1;
+    for (size_t k = 0; k < m_run->elements().size(); ++k)
+        if (top < 0 || m_run->elements()[k].z > m_run->elements()[size_t(top)].z)
+            top = int(k);
+    if (QWidget* w = elementWidget(top))
+        w->raise();
+    raiseOverlays();
+}
+
+void ExerciseController::showResult()
+{
+    m_result->showResult(m_run->result());
+}
+
+void ExerciseController::hideResult()
+{
+    m_result->hide();
+}
+
+// --- keys ----------------------------------------------------------------------------
+
+bool ExerciseController::key(int element, int key, const QString& text)
+{
+    ExerciseRun& run = *m_run;
+    const bool enter = key == Qt::Key_Return || key == Qt::Key_Enter;
+    if (run.carrying()) {
+        switch (key) {
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+            later([this] { m_run->dropCarried(); });
+            return true;
+        case Qt::Key_Escape:
+            run.putBack();
+            return true;
+        case Qt::Key_Left:
+        case Qt::Key_Up:
+            run.chooseNextTarget(-1);
+            return true;
+        case Qt::Key_Right:
+        case Qt::Key_Down:
+            run.chooseNextTarget(+1);
+            return true;
+        case Qt::Key_Space:
+            return true;
+        default:
+            if (text.size() == 1 && text.at(0).isLetterOrNumber()) {
+                run.typeTargetLabel(text.at(0));
+                return true;
+            }
+            return false;
+        }
+    }
+    if (key != Qt::Key_Space && !enter)
+        return false;
+    if (element < 0 || element >= int(run.elements().size()))
+        return false;
+    if (run.elements()[size_t(element)].kind == ElementKind::Card)
+        return run.takeCard(element);
+    later([this, element] { m_run->click(element); });
+    return true;
+}
+
+// --- layout --------------------------------------------------------------------------
+
+void ExerciseController::placeStrip()
+{
+    const LearningView& view = *m_wiring.view;
+    const int left = m_run->pageEnd() + 1;
+    m_strip->setGeometry(left, 0, std::max(1, view.width() - left), view.height());
+}
+
+bool ExerciseController::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == m_wiring.view && event->type() == QEvent::Resize && m_run->isActive())
+        placeStrip();
+    return QObject::eventFilter(watched, event);
+}
+
+} // namespace velunto
