@@ -721,7 +721,7 @@ void ExerciseRun::repeat(int repeatMode)
         return;
     }
     const int mode = m_r.result.partialRepeatOffered && repeatMode == 1 ? 1 : 0;
-    if (!start(m_showOptionsDialog, mode, m_r.kind))
+    if (!start(m_settings.ShowOptionsDialog, mode, m_r.kind))
         m_host.showResult();
 }
 

@@ -217,12 +217,11 @@ class ExerciseRun
 
     // The options of the series item a series part runs with.
     void setSeriesItem(const SeriesItemOptions& item) { m_r.seriesItem = item; }
-    // "Dieses Dialogfenster vor jeder Übung anzeigen": a repeat shows the
-    // option dialog again while it is on.
-    void setShowOptionsDialog(bool on) { m_showOptionsDialog = on; }
-    bool showOptionsDialog() const { return m_showOptionsDialog; }
 
-    void setAreaSize(QSize area) { m_areaSize = area; }
+    // The size of the exercise area in pixels. During a run a new size
+    // places the page and the elements again: the cards still in the column
+    // are stacked anew, everything over the page keeps its page point.
+    void setAreaSize(QSize area);
     QSize areaSize() const { return m_areaSize; }
 
     // --- the pupil's actions ---
@@ -325,6 +324,7 @@ class ExerciseRun
     int countOpen(bool everyAsked) const;
     void createElements();
     void placeTextEntry();
+    void placeInArea();
     void layoutElements();
     void resetFigures(int kind);
     void showFirstItem();
@@ -386,7 +386,6 @@ class ExerciseRun
     ExerciseServices m_services;
     ExerciseHost& m_host;
     QSize m_areaSize{1024, 700};
-    bool m_showOptionsDialog = true;
     bool m_quiet = false; // a start in progress: the window learns at its end
 
     // Everything that one run holds: reset at each start, and put back when a

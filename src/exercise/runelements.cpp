@@ -176,6 +176,55 @@ void ExerciseRun::createElements()
         placeTextEntry();
 }
 
+void ExerciseRun::setAreaSize(QSize area)
+{
+    if (area == m_areaSize)
+        return;
+    m_areaSize = area;
+    if (m_r.active && !m_r.elements.empty())
+        placeInArea();
+}
+
+void ExerciseRun::placeInArea()
+{
+    const PageMapping before = m_r.page;
+    const int columnBefore = m_r.pageEnd + kPageGap;
+    const bool cards = isCardType() && !isTextEntry();
+    std::vector<Element*> column;
+    std::vector<Element*> overPage;
+    for (Element& e : m_r.elements) {
+        if (e.kind == ElementKind::TextBox || (isTextEntry() && e.kind == ElementKind::CheckButton))
+            continue; // placed from their objects below
+        if (cards && e.kind == ElementKind::Card && e.takesPart() && e.rect.left() >= columnBefore)
+            column.push_back(&e);
+        else
+            overPage.push_back(&e);
+    }
+    int left = m_areaSize.width() - kCardWidth;
+    if (cards && m_r.options.QueryMode == QueryMode::SingleCards) {
+        for (Element* e : column)
+            e->rect.moveTopLeft(QPoint(m_areaSize.width() - e->rect.width(),
+                                       (m_areaSize.height() - e->rect.height()) / 2));
+    } else if (!column.empty()) {
+        left = stackCards(column, m_areaSize);
+    }
+    if (cards && column.empty())
+        left = std::min(left, columnBefore);
+    m_r.pageEnd = std::max(1, left - kPageGap);
+    const QSizeF pageSize =
+        pageExtent(m_document.header, usableBaseSize(m_document.baseImage)).size;
+    m_r.page = fitPageMapping(QRect(0, 0, m_r.pageEnd, std::max(1, m_areaSize.height())), pageSize);
+    for (Element* e : overPage)
+        e->rect.moveTopLeft(rounded(m_r.page.toArea(before.toPage(QPointF(e->rect.topLeft())))));
+    if (isTextEntry())
+        placeTextEntry();
+    if (!m_quiet) {
+        m_host.pageChanged();
+        for (size_t k = 0; k < m_r.elements.size(); ++k)
+            m_host.elementChanged(int(k));
+    }
+}
+
 void ExerciseRun::placeTextEntry()
 {
     const HeaderDataTyp& h = m_document.header;
@@ -520,9 +569,11 @@ void ExerciseRun::placeCarriedOver(int target)
         return;
     Element& e = m_r.elements[size_t(element)];
     const QRect card = m_r.page.toArea(*bounds);
-    // The middle of the card's left edge lies inside the target, as after a
-    // drop with the mouse.
-    const QRect over(QPoint(card.left() + 1, card.center().y() - e.rect.height() / 2),
+    // The middle of the card's left edge lies just inside the target's right
+    // edge, as after a drop with the mouse, and the target's number stays
+    // in sight.
+    const QRect over(QPoint(std::max(card.left(), card.left() + card.width() - 3),
+                            card.center().y() - e.rect.height() / 2),
                      e.rect.size());
     e.rect = keptInside(over, m_areaSize);
     elementChanged(element);

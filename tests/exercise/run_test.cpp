@@ -523,3 +523,27 @@ TEST_F(RunFixture, PositionsAreNumberedOrShownAsQuestionMarks)
     for (int i : {a, b, c})
         EXPECT_EQ(doc.objects[i].Nummer, 0);
 }
+
+TEST_F(RunFixture, ANewAreaSizeRestacksTheColumnAndKeepsCardsOverThePage)
+{
+    const int a = label("Apfel", 0.2, 0.2);
+    const int b = label("Birne", 0.6, 0.5);
+    ExerciseRun& r = started();
+    // Birne's card is let go over the page where no position is.
+    const int card = cardFor(b);
+    const Element& e = r.elements()[size_t(card)];
+    r.press(card, r.page().toPage(QPointF(e.rect.center())));
+    r.move(QPointF(0.5, 0.9));
+    r.release();
+    const QPointF pagePoint = r.page().toPage(QPointF(r.elements()[size_t(card)].rect.topLeft()));
+
+    r.setAreaSize(QSize(1400, 600));
+    const Element& other = r.elements()[size_t(cardFor(a))];
+    EXPECT_EQ(other.rect.topLeft(), QPoint(1400 - kCardWidth, 600 - kCardHeight));
+    EXPECT_EQ(r.pageEnd(), 1400 - kCardWidth - kPageGap);
+    const QPointF after = r.page().toPage(QPointF(r.elements()[size_t(card)].rect.topLeft()));
+    EXPECT_NEAR(after.x(), pagePoint.x(), 0.01);
+    EXPECT_NEAR(after.y(), pagePoint.y(), 0.01);
+    drop(cardFor(a), a);
+    EXPECT_EQ(state(a), ExerciseState::Solved) << "drops still find their targets";
+}

@@ -151,7 +151,7 @@ void ExerciseController::startIndividual()
         return;
     }
     m_run->setAreaSize(m_wiring.view->size());
-    m_run->start(m_run->showOptionsDialog(), 0, ExerciseKind::Individual);
+    m_run->start(m_wiring.settings->ShowOptionsDialog, 0, ExerciseKind::Individual);
 }
 
 void ExerciseController::cancel()
@@ -349,6 +349,8 @@ void ExerciseController::objectChanged(int index)
 
 void ExerciseController::pageChanged()
 {
+    m_wiring.view->setPageRoom(QRect(0, 0, m_run->pageEnd(), m_wiring.view->height()));
+    placeStrip();
     m_wiring.view->state().exerciseTarget = m_run->markedTarget();
     m_wiring.view->redraw();
 }
@@ -452,8 +454,10 @@ void ExerciseController::placeStrip()
 
 bool ExerciseController::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == m_wiring.view && event->type() == QEvent::Resize && m_run->isActive())
+    if (watched == m_wiring.view && event->type() == QEvent::Resize && m_run->isActive()) {
+        m_run->setAreaSize(m_wiring.view->size());
         placeStrip();
+    }
     return QObject::eventFilter(watched, event);
 }
 

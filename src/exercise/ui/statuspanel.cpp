@@ -25,9 +25,8 @@ QLabel* number(const char* name, QHBoxLayout* row)
     QFont font = label->font();
     font.setBold(true);
     label->setFont(font);
-    label->setMinimumWidth(label->fontMetrics().horizontalAdvance(QStringLiteral("100.0 %")));
     row->addWidget(label);
-    row->addSpacing(12);
+    row->addSpacing(6);
     return label;
 }
 
@@ -37,8 +36,11 @@ StatusPanel::StatusPanel(QWidget* parent) : QFrame(parent)
 {
     setObjectName(QStringLiteral("statusinformation"));
     setFrameShape(QFrame::StyledPanel);
+    // The figures never make the window wider than it is.
+    setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
     auto* row = new QHBoxLayout(this);
-    row->setContentsMargins(8, 2, 8, 2);
+    row->setContentsMargins(6, 1, 6, 1);
+    row->setSpacing(4);
     caption("Teilnehmer:", row);
     m_name = number("teilnehmer", row);
     caption("Richtig gelöst:", row);
@@ -46,7 +48,7 @@ StatusPanel::StatusPanel(QWidget* parent) : QFrame(parent)
     m_total = new QLabel;
     m_total->setObjectName(QStringLiteral("gesamt"));
     row->addWidget(m_total);
-    row->addSpacing(12);
+    row->addSpacing(6);
     caption("Fehlversuche:", row);
     m_wrong = number("fehlversuche", row);
     caption("Akt. Erfolgsquote:", row);
