@@ -76,7 +76,8 @@ void BM_ClozeCreate(benchmark::State& state)
 void BM_ClozeFullCompose(benchmark::State& state)
 {
     auto doc = clozeDocument();
-    ViewState view;
+    Session session;
+    ViewState view{session};
     view.setViewport(kFrame);
     PageComposer composer(*doc, view);
     composer.addStageHook(drawClozeBackground);

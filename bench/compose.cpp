@@ -5,7 +5,7 @@
 
 #include "common/random.h"
 #include "document/document.h"
-#include "document/kinds.h"
+#include "document/objectkinds.h"
 #include "view/numbering.h"
 #include "view/pagecomposer.h"
 #include "view/pagegeometry.h"
@@ -29,7 +29,10 @@ std::unique_ptr<Document> sampleDocument()
     doc->baseImage = bench::photoLikePicture(kFrame.width(), kFrame.height());
     derivePageGeometry(doc->header, doc->baseImage.size());
     const QImage card = bench::drawingLikePicture(400, 300);
-    const int kinds[] = {0, 0, 0, 0, 0, 1, 1, 1, 1, 6, 6, 7, 8, 2, 4};
+    using namespace ObjectKind;
+    const int kinds[] = {QueryLabel, QueryLabel, QueryLabel, QueryLabel, QueryLabel,
+                         FixedLabel, FixedLabel, FixedLabel, FixedLabel, QueryImage,
+                         QueryImage, FixedImage, ImageLink,  InfoPoint,  ExternalLink};
     for (int i = 0; i < 150; ++i) {
         const int kind = kinds[i % 15];
         const int index = doc->newObject(kind, {0, 0, 1, 1}, 1, i % 3 == 0, 0);
@@ -52,7 +55,8 @@ std::unique_ptr<Document> sampleDocument()
 struct Page
 {
     std::unique_ptr<Document> doc = sampleDocument();
-    ViewState view;
+    Session session;
+    ViewState view{session};
     PageComposer composer{*doc, view};
 
     Page()
@@ -93,7 +97,8 @@ void BM_FirstCompose(benchmark::State& state)
 {
     auto doc = sampleDocument();
     for (auto _ : state) {
-        ViewState view;
+        Session session;
+        ViewState view{session};
         view.setViewport(kFrame);
         PageComposer composer(*doc, view);
         composer.redraw();

@@ -43,9 +43,11 @@ struct Fixture
         document.baseImage = photo;
         for (int i = 0; i < kObjects; ++i) {
             ObjDataTyp o;
-            o.Typ = i % 6; // labels, info points, links: no pictures of their own
-            if (o.Typ == 3)
-                o.Typ = 1;
+            // Labels, info points, links: no pictures of their own.
+            const int kinds[] = {ObjectKind::QueryLabel,   ObjectKind::FixedLabel,
+                                 ObjectKind::InfoPoint,    ObjectKind::FixedLabel,
+                                 ObjectKind::ExternalLink, ObjectKind::DocumentLink};
+            o.Typ = kinds[i % 6];
             o.Sx = (i % 20) / 20.0;
             o.Sy = (i / 20) / 10.0;
             o.Kx = o.Sx + 0.02;

@@ -7,7 +7,7 @@
 
 #include "common/random.h"
 #include "document/document.h"
-#include "document/kinds.h"
+#include "document/objectkinds.h"
 #include "exercise/exerciserun.h"
 #include "exercise/ui/exercisecontroller.h"
 #include "platform/clock.h"

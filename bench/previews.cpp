@@ -5,7 +5,7 @@
 #include "benchsupport.h"
 
 #include "document/documentfile.h"
-#include "document/kinds.h"
+#include "document/objectkinds.h"
 #include "library/folderbatch.h"
 #include "library/previews.h"
 #include "library/topiclist.h"

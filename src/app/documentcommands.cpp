@@ -9,6 +9,7 @@
 #include "document/picturefile.h"
 #include "library/worksheetlogo.h"
 #include "platform/prompter.h"
+#include "platform/ui/dialogrunner.h"
 #include "view/pagegeometry.h"
 #include "view/ui/baseimagedialog.h"
 #include "view/ui/learningview.h"
@@ -173,8 +174,10 @@ void MainWindow::saveBoardSnapshot()
     derivePageGeometry(snapshot.header, usableBaseSize(snapshot.baseImage));
     const SaveResult result = velunto::saveDocument(snapshot, *file);
     showMessages(m_context.prompter, result.messages);
-    if (result.ok)
+    if (result.ok) {
         m_document = std::move(snapshot);
+        m_document.notifyReplaced();
+    }
     for (const int i : covered) {
         m_document.objects[i].Abdeckung = -1;
         m_view->redrawObject(i);
@@ -209,7 +212,7 @@ void MainWindow::showProperties()
         m_library->applyLogoToFolder(
             {p.ABLogo, p.logoPercent / 100.0, p.LogoAusricht, p.Fusszeile, p.FusszeileAusricht});
     });
-    if (dialog.exec() != QDialog::Accepted)
+    if (runDialog(dialog) != QDialog::Accepted)
         return;
     const PropertiesChange change = applyProperties(m_document, dialog.properties());
     if (change.numberingOrderChanged && m_view->numberingMode() == NumberingMode::Ordered)
@@ -247,7 +250,7 @@ void MainWindow::baseImageFromClipboard()
     auto picture = pictureFromClipboard(m_context.prompter);
     if (!picture)
         return;
-    m_document.baseImage = std::move(*picture);
+    m_document.setBaseImage(std::move(*picture));
     m_document.setModified();
     afterBaseImageChanged();
 }
@@ -261,7 +264,7 @@ void MainWindow::deleteBaseImage()
 {
     if (!m_context.prompter.confirm(QStringLiteral("Basisbild wirklich löschen?")))
         return;
-    m_document.baseImage = Document::blankPicture(m_document.header.HtgdCol);
+    m_document.setBaseImage(Document::blankPicture(m_document.header.HtgdCol));
     m_document.setModified();
     afterBaseImageChanged();
 }

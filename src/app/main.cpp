@@ -12,31 +12,45 @@
 #include <QLabel>
 #include <QTimer>
 
+#include <cstdio>
+
 namespace {
 
-// VELUNTO_QUIT_AFTER_FIRST_PAINT ends the program as soon as the page was
-// painted once after the start, so that the time to the first page can be
-// measured from outside. Like any end other than closing the window, it
-// writes no settings.
-class QuitAfterFirstPaint : public QObject
+// Watches for the first paint of the page after the start, for those who
+// start the program from outside. VELUNTO_READY_NOTICE prints the line
+// "velunto: bereit" to standard output then, so that a caller waits for the
+// program instead of for a fixed time. VELUNTO_QUIT_AFTER_FIRST_PAINT ends the
+// program then, so that the time to the first page can be measured; like any
+// end other than closing the window, it writes no settings.
+class FirstPaintWatcher : public QObject
 {
   public:
-    explicit QuitAfterFirstPaint(velunto::MainWindow& window) : m_window(window) {}
+    FirstPaintWatcher(velunto::MainWindow& window, bool notice, bool quit)
+        : m_window(window), m_notice(notice), m_quit(quit)
+    {
+    }
 
   protected:
     bool eventFilter(QObject*, QEvent* event) override
     {
         if (event->type() == QEvent::Paint && m_window.isActivated() && !m_done) {
             m_done = true;
+            if (m_notice) {
+                std::fputs("velunto: bereit\n", stdout);
+                std::fflush(stdout);
+            }
             // Leaves the event loop without closing the window, so that the
             // measurement ends at the first page and not after a close.
-            QTimer::singleShot(0, qApp, [] { QCoreApplication::exit(0); });
+            if (m_quit)
+                QTimer::singleShot(0, qApp, [] { QCoreApplication::exit(0); });
         }
         return false;
     }
 
   private:
     velunto::MainWindow& m_window;
+    bool m_notice;
+    bool m_quit;
     bool m_done = false;
 };
 
@@ -67,11 +81,10 @@ int main(int argc, char** argv)
         {prompter, launcher, store, folders, QApplication::arguments().value(1)});
     prompter.setParent(&window);
 
-    QuitAfterFirstPaint quitter(window);
-    if (!qEnvironmentVariableIsEmpty("VELUNTO_QUIT_AFTER_FIRST_PAINT")) {
-        window.page()->installEventFilter(&quitter);
-        window.startPanel()->installEventFilter(&quitter);
-    }
+    FirstPaintWatcher watcher(window, !qEnvironmentVariableIsEmpty("VELUNTO_READY_NOTICE"),
+                              !qEnvironmentVariableIsEmpty("VELUNTO_QUIT_AFTER_FIRST_PAINT"));
+    window.page()->installEventFilter(&watcher);
+    window.startPanel()->installEventFilter(&watcher);
 
     window.showMaximized();
     // The window is up: read the settings and open what the command line

@@ -5,11 +5,14 @@
 #include "app/pagearea.h"
 #include "app/topiclibrary.h"
 #include "common/filemessages.h"
+#include "common/random.h"
+#include "content/contentregistry.h"
 #include "library/topiclist.h"
 #include "platform/display.h"
 #include "platform/inifile.h"
 #include "platform/launcher.h"
 #include "platform/prompter.h"
+#include "platform/ui/dialogrunner.h"
 #include "platform/userstore.h"
 #include "shell/centralconfig.h"
 #include "shell/closesequence.h"
@@ -47,7 +50,7 @@ MainWindow::MainWindow(ShellContext context, QWidget* parent)
 
     m_pageArea = new PageArea;
     setCentralWidget(m_pageArea);
-    m_view = new LearningView(m_document, m_context.prompter);
+    m_view = new LearningView(m_document, m_session, m_context.prompter);
     m_pageArea->setPage(m_view);
     connectView();
     connect(m_pageArea, &PageArea::titleClicked, this, [this] {
@@ -96,7 +99,11 @@ void MainWindow::connectView()
     connect(m_view, &LearningView::coverSheetChanged, this, &MainWindow::refreshMenuStates);
 }
 
-MainWindow::~MainWindow() = default;
+MainWindow::~MainWindow()
+{
+    // The views that follow the Document and the session go before them.
+    delete m_pageArea;
+}
 
 // --- start -------------------------------------------------------------------
 
@@ -168,7 +175,7 @@ void MainWindow::buildTopicMenu()
 
 void MainWindow::setMode(AppMode mode)
 {
-    m_mode = mode;
+    m_session.setMode(mode);
     refreshMenuStates();
     updatePanels();
 }
@@ -176,7 +183,7 @@ void MainWindow::setMode(AppMode mode)
 void MainWindow::updatePanels()
 {
     const PanelVisibility v =
-        panelsFor(m_mode, m_settings.options.ShowStatusPanel, m_seriesRunning);
+        panelsFor(mode(), m_settings.options.ShowStatusPanel, m_seriesRunning);
     m_pageArea->titleLine()->setVisible(v.title);
     const std::pair<StatusPanel, bool> panels[] = {{StatusPanel::Exercise, v.exerciseStatus},
                                                    {StatusPanel::Series, v.seriesStatus},
@@ -327,7 +334,7 @@ void MainWindow::linkFieldClicked(int row, bool rightButton)
 void MainWindow::editLinkFields()
 {
     LinkFieldsDialog dialog(m_settings.links, m_settings.keyboard, m_context.prompter, this);
-    if (dialog.exec() != QDialog::Accepted)
+    if (runDialog(dialog) != QDialog::Accepted)
         return;
     m_settings.links = dialog.links();
     m_settings.keyboard = dialog.keyboard();
@@ -345,11 +352,11 @@ void MainWindow::setShowStatusPanel(bool on)
 void MainWindow::chooseDocumentFont()
 {
     DocumentFontDialog dialog(m_document.fontName(), this);
-    if (dialog.exec() != QDialog::Accepted || dialog.chosenFont().isEmpty())
+    if (runDialog(dialog) != QDialog::Accepted || dialog.chosenFont().isEmpty())
         return;
     m_document.setFontName(dialog.chosenFont());
     m_document.setModified();
-    if (m_mode == AppMode::LearningView)
+    if (mode() == AppMode::LearningView)
         m_view->redraw();
     documentChanged();
 }
@@ -465,7 +472,7 @@ void MainWindow::buildMenus()
 
 void MainWindow::refreshMenuStates()
 {
-    const bool learningView = m_mode == AppMode::LearningView;
+    const bool learningView = mode() == AppMode::LearningView;
     for (auto& [action, command] : m_actions) {
         if (command.checked)
             action->setChecked(command.checked(*this));
@@ -487,31 +494,16 @@ void MainWindow::keyPressEvent(QKeyEvent* event)
     const Qt::KeyboardModifiers modifiers =
         event->modifiers() & ~(Qt::KeypadModifier | Qt::GroupSwitchModifier);
     const HeaderDataTyp& h = m_document.header;
-    ViewState& state = m_view->state();
-    const bool questions = h.DokTyp == DokTyp::Questions || h.DokTyp == DokTyp::MultipleChoice;
-    if (modifiers == Qt::NoModifier && questions && h.AnzFrageNummern > 0 && !state.editorOpen) {
-        int question = state.currentQuestion;
-        switch (event->key()) {
-        case Qt::Key_End:
-            question = h.AnzFrageNummern;
-            break;
-        case Qt::Key_Home:
-            question = 1;
-            break;
-        case Qt::Key_Left:
-            question = std::max(1, question - 1);
-            break;
-        case Qt::Key_Right:
-            question = std::min(h.AnzFrageNummern, question + 1);
-            break;
-        default:
-            question = -1;
-        }
-        if (question > 0) {
-            state.currentQuestion = question;
-            m_view->refreshObjects();
+    const ContentType* type = contentRegistry().find(h.DokTyp, h.DokUnterTyp);
+    const bool questions = type != nullptr && type->pagesThroughQuestions;
+    if (modifiers == Qt::NoModifier && questions && !m_session.editorOpen()) {
+        const QuestionStep step = event->key() == Qt::Key_End     ? QuestionStep::Last
+                                  : event->key() == Qt::Key_Home  ? QuestionStep::First
+                                  : event->key() == Qt::Key_Left  ? QuestionStep::Previous
+                                  : event->key() == Qt::Key_Right ? QuestionStep::Next
+                                                                  : QuestionStep::None;
+        if (m_session.stepQuestion(step, h.AnzFrageNummern, randomSource()))
             return;
-        }
     }
     if (modifiers == Qt::ControlModifier && (event->modifiers() & Qt::KeypadModifier) &&
         (event->key() == Qt::Key_Plus || event->key() == Qt::Key_Minus)) {
@@ -530,10 +522,10 @@ void MainWindow::keyPressEvent(QKeyEvent* event)
 
 bool MainWindow::askToCancelExercise()
 {
-    if (m_mode == AppMode::Exercise)
+    if (mode() == AppMode::Exercise)
         return m_context.prompter.confirm(QStringLiteral(
             "Die aktuelle Übung ist noch nicht beendet.\r\nÜbung wirklich abbrechen?"));
-    if (m_mode == AppMode::Puzzle)
+    if (mode() == AppMode::Puzzle)
         return m_context.prompter.confirm(QStringLiteral(
             "Das aktuelle Schiebepuzzle ist noch nicht gelöst.\r\nÜbung wirklich abbrechen?"));
     return true;

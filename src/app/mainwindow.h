@@ -5,6 +5,7 @@
 #include "shell/appmode.h"
 #include "shell/programfolders.h"
 #include "shell/settings.h"
+#include "view/session.h"
 
 #include <QMainWindow>
 
@@ -67,8 +68,10 @@ class MainWindow : public QMainWindow
     void setCurrentTopicFolder(const QString& folder) { m_currentTopicFolder = folder; }
     QString startFile() const { return m_startFile; }
 
-    AppMode mode() const { return m_mode; }
+    AppMode mode() const { return m_session.mode(); }
     void setMode(AppMode mode);
+    // What every view of the Document follows.
+    Session& session() { return m_session; }
 
     // --- commands of the menus ------------------------------------------------
     void fullScreen();
@@ -175,7 +178,7 @@ class MainWindow : public QMainWindow
     ShellContext m_context;
     Settings m_settings;
     Document m_document;
-    AppMode m_mode = AppMode::LearningView;
+    Session m_session;
 
     QString m_topicRoot;
     QString m_currentTopicFolder;

@@ -35,7 +35,7 @@ bool MainWindow::isObjectEditorOpen() const
 
 void MainWindow::openObjectEditor()
 {
-    if (m_mode != AppMode::LearningView) {
+    if (mode() != AppMode::LearningView) {
         m_context.prompter.information(
             QStringLiteral("Beschriftungen können nur in der Lernansicht bearbeitet werden."));
         return;

@@ -12,6 +12,7 @@
 #include "library/ui/topicmenu.h"
 #include "library/worksheetlogo.h"
 #include "platform/prompter.h"
+#include "platform/ui/dialogrunner.h"
 #include "view/ui/learningview.h"
 #include "view/ui/objecteditorwindow.h"
 
@@ -189,7 +190,7 @@ void TopicLibrary::showTopicList()
 {
     TopicListWindow window(topicListText(m_navigation.entries()), listedFolder(),
                            m_window.prompter(), &m_window);
-    window.exec();
+    runDialog(window);
 }
 
 // --- previews ---------------------------------------------------------------------
@@ -206,7 +207,7 @@ void TopicLibrary::generatePreviews()
         return;
     }
     PreviewDialog dialog(&m_window);
-    if (dialog.exec() != QDialog::Accepted)
+    if (runDialog(dialog) != QDialog::Accepted)
         return;
     generatePreviews(dialog.previewHeight(), dialog.wholeFolder());
 }
@@ -258,7 +259,7 @@ void TopicLibrary::generatePreviews(int height, bool wholeFolder)
 void TopicLibrary::downscalePictures()
 {
     DownscaleDialog dialog(&m_window);
-    if (dialog.exec() != QDialog::Accepted)
+    if (runDialog(dialog) != QDialog::Accepted)
         return;
     if (dialog.wholeFolder())
         downscaleFolder();

@@ -1,13 +1,13 @@
 #include "content/contentobjects.h"
 
 #include "document/document.h"
+#include "document/objectkinds.h"
 
 namespace velunto {
 
 void deleteContentObjects(Document& document)
 {
-    std::erase_if(document.objects,
-                  [](const ObjDataTyp& o) { return o.Typ > 9 || o.Typ == ObjectKind::GapCard; });
+    std::erase_if(document.objects, [](const ObjDataTyp& o) { return isContentKind(o.Typ); });
 }
 
 } // namespace velunto

@@ -1,9 +1,13 @@
 #include "document/document.h"
 
 #include "common/numeric.h"
-#include "document/kinds.h"
+#include "content/contentregistry.h"
+#include "document/documenttypes.h"
+#include "document/objectkinds.h"
 
 #include <algorithm>
+#include <iterator>
+#include <utility>
 
 namespace velunto {
 
@@ -51,6 +55,21 @@ void Document::newDocument()
     clozeFontStep = 0;
     m_modified = false;
     m_picturesUnlocked = false;
+    notifyReplaced();
+}
+
+void Document::setFontName(const QString& name)
+{
+    if (name == m_fontName)
+        return;
+    m_fontName = name;
+    notifyHeaderChanged();
+}
+
+void Document::setBaseImage(Picture picture)
+{
+    baseImage = std::move(picture);
+    notifyBaseImageChanged();
 }
 
 QString Document::documentTypeName() const
@@ -122,6 +141,7 @@ int Document::newObject(int kind, const RectD& visible, int counter, bool withLi
     if (isPictureKind(kind))
         o.Bild = blankPicture();
     objects.push_back(std::move(o));
+    notify({DocumentChange::ObjectsAdded, {objectCount() - 1}, false, ObjectAspect::All});
     return objectCount() - 1;
 }
 
@@ -150,6 +170,7 @@ int Document::addGeneratedObject(int kind, int layer, const QString& text, int q
     o.KHoehe = -1.0;
     o.Sichtbar = 1;
     objects.push_back(std::move(o));
+    notify({DocumentChange::ObjectsAdded, {objectCount() - 1}, false, ObjectAspect::All});
     return objectCount() - 1;
 }
 
@@ -158,6 +179,7 @@ void Document::deleteObject(int index)
     if (!isValidIndex(index))
         return;
     objects.erase(objects.begin() + index);
+    notify({DocumentChange::ObjectsRemoved, {}, true, ObjectAspect::All});
 }
 
 int Document::duplicateObject(int index)
@@ -169,8 +191,12 @@ int Document::duplicateObject(int index)
         copy.Text = QStringLiteral("KOPIE von ") + copy.Text;
     copy.Sy = std::min(copy.Sy + 0.05, 1.0);
     copy.Ky = std::min(copy.Ky + 0.05, 1.0);
-    copy.drawnBounds = RectD{-1.0, -1.0, -1.0, -1.0};
     objects.insert(objects.begin() + index + 1, std::move(copy));
+    // Every later object moved up by one.
+    notify({DocumentChange::ObjectsAdded | DocumentChange::ObjectsReordered,
+            {},
+            true,
+            ObjectAspect::All});
     return index + 1;
 }
 
@@ -180,6 +206,7 @@ void Document::bringToFront(int index)
         return;
     header.MaxZIndex += 1;
     objects[index].ZIndex = header.MaxZIndex;
+    notifyObjectChanged(index, ObjectAspect::Position);
 }
 
 void Document::sendToBack(int index)
@@ -188,19 +215,22 @@ void Document::sendToBack(int index)
         return;
     header.MinZIndex -= 1;
     objects[index].ZIndex = header.MinZIndex;
+    notifyObjectChanged(index, ObjectAspect::Position);
 }
 
 bool Document::hasAuthoredObjects() const
 {
     return std::any_of(objects.begin(), objects.end(),
-                       [](const ObjDataTyp& o) { return o.Typ < 10; });
+                       [](const ObjDataTyp& o) { return isDeletedWithAll(o.Typ); });
 }
 
 bool Document::deleteAllAuthoredObjects()
 {
     if (!hasAuthoredObjects())
         return false;
-    std::erase_if(objects, [](const ObjDataTyp& o) { return o.Typ < 10; });
+    DocumentChangeBatch batch(*this);
+    std::erase_if(objects, [](const ObjDataTyp& o) { return isDeletedWithAll(o.Typ); });
+    notify({DocumentChange::ObjectsRemoved, {}, true, ObjectAspect::All});
     rebuildContent();
     return true;
 }
@@ -215,16 +245,131 @@ int Document::pasteObject()
 {
     if (!m_clipboard)
         return -1;
-    ObjDataTyp copy = *m_clipboard;
-    copy.drawnBounds = RectD{-1.0, -1.0, -1.0, -1.0};
-    objects.push_back(std::move(copy));
+    objects.push_back(*m_clipboard);
+    notify({DocumentChange::ObjectsAdded, {objectCount() - 1}, false, ObjectAspect::All});
     return objectCount() - 1;
 }
 
-void Document::rebuildContent()
+void Document::rebuildContent(bool create)
 {
-    if (m_rebuild)
-        m_rebuild(*this);
+    const ContentType* type = contentRegistry().find(header.DokTyp, header.DokUnterTyp);
+    if (type == nullptr || !type->build)
+        return;
+    DocumentChangeBatch batch(*this);
+    type->build(*this, create);
+}
+
+// --- change notifications -------------------------------------------------------------
+
+void Document::addObserver(DocumentObserver* observer)
+{
+    auto& list = m_notifier.observers;
+    if (observer != nullptr && std::find(list.begin(), list.end(), observer) == list.end())
+        list.push_back(observer);
+}
+
+void Document::removeObserver(DocumentObserver* observer)
+{
+    auto& list = m_notifier.observers;
+    list.erase(std::remove(list.begin(), list.end(), observer), list.end());
+}
+
+void Document::notifyObjectsChanged(const std::vector<int>& indices, int aspects)
+{
+    if (m_notifier.observers.empty() || indices.empty())
+        return;
+    DocumentChange change{DocumentChange::ObjectsChanged, indices, false, aspects};
+    std::sort(change.objects.begin(), change.objects.end());
+    change.objects.erase(std::unique(change.objects.begin(), change.objects.end()),
+                         change.objects.end());
+    notify(change);
+}
+
+void Document::notifyObjectChanged(int index, int aspects)
+{
+    if (!m_notifier.observers.empty() && isValidIndex(index))
+        notify({DocumentChange::ObjectsChanged, {index}, false, aspects});
+}
+
+void Document::notifyAllObjectsChanged(int aspects)
+{
+    notify({DocumentChange::ObjectsChanged, {}, true, aspects});
+}
+
+void Document::notifyHeaderChanged()
+{
+    notify({DocumentChange::Header, {}, false, 0});
+}
+
+void Document::notifyBaseImageChanged()
+{
+    notify({DocumentChange::BaseImage, {}, false, 0});
+}
+
+void Document::notifyReplaced()
+{
+    notify({DocumentChange::Replaced, {}, true, ObjectAspect::All});
+}
+
+void Document::notify(const DocumentChange& change)
+{
+    // Nobody listens: nothing to collect.
+    if (m_notifier.observers.empty() || change.empty())
+        return;
+    m_notifier.pending.merge(change);
+    if (m_notifier.batchDepth == 0 && !m_notifier.dispatching)
+        flush();
+}
+
+void Document::flush()
+{
+    m_notifier.dispatching = true;
+    while (!m_notifier.pending.empty()) {
+        const DocumentChange change = std::exchange(m_notifier.pending, DocumentChange{});
+        // An observer may remove itself or another one while it is told.
+        const std::vector<DocumentObserver*> observers = m_notifier.observers;
+        for (DocumentObserver* o : observers) {
+            const auto& now = m_notifier.observers;
+            if (std::find(now.begin(), now.end(), o) != now.end())
+                o->documentChanged(change);
+        }
+    }
+    m_notifier.dispatching = false;
+}
+
+DocumentChangeBatch::DocumentChangeBatch(Document& document) : m_document(document)
+{
+    ++m_document.m_notifier.batchDepth;
+}
+
+DocumentChangeBatch::~DocumentChangeBatch()
+{
+    if (--m_document.m_notifier.batchDepth == 0 && !m_document.m_notifier.dispatching &&
+        !m_document.m_notifier.pending.empty())
+        m_document.flush();
+}
+
+// --- DocumentChange ---------------------------------------------------------------------
+
+bool DocumentChange::touches(int index) const
+{
+    return wholeList || std::binary_search(objects.begin(), objects.end(), index);
+}
+
+void DocumentChange::merge(const DocumentChange& later)
+{
+    what |= later.what;
+    aspects |= later.aspects;
+    wholeList = wholeList || later.wholeList;
+    if (wholeList) {
+        objects.clear();
+        return;
+    }
+    std::vector<int> merged;
+    merged.reserve(objects.size() + later.objects.size());
+    std::set_union(objects.begin(), objects.end(), later.objects.begin(), later.objects.end(),
+                   std::back_inserter(merged));
+    objects = std::move(merged);
 }
 
 } // namespace velunto

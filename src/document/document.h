@@ -1,10 +1,10 @@
 #pragma once
 
+#include "document/documentchange.h"
 #include "document/records.h"
 
 #include <QString>
 
-#include <functional>
 #include <optional>
 #include <vector>
 
@@ -22,9 +22,14 @@ struct PageRatioPresets
 // The one open topic document: header, ordered object list, BaseImage,
 // document font and the flags that go with them. The program keeps a single
 // instance from start to exit and resets it instead of replacing it.
+//
+// Observers learn what changed. The operations below report their changes
+// themselves; whoever writes into header, objects or baseImage directly
+// reports it with one of the notify calls. A copy of a Document has no
+// observers.
 class Document
 {
-public:
+  public:
     Document();
 
     HeaderDataTyp header;
@@ -48,7 +53,7 @@ public:
     // The font of all page texts ("Schriftart"). Held across new documents;
     // a loaded document that names a font replaces it.
     const QString& fontName() const { return m_fontName; }
-    void setFontName(const QString& name) { m_fontName = name; }
+    void setFontName(const QString& name);
 
     const QString& previousFileName() const { return m_previousFileName; }
 
@@ -81,8 +86,8 @@ public:
     int newObject(int kind, const RectD& visible, int counter, bool withLine, int side);
 
     // Appends an object made by a content builder. Returns the new index.
-    int addGeneratedObject(int kind, int layer, const QString& text, int questionNumber,
-                           double x, double y, int side, int sizeStep);
+    int addGeneratedObject(int kind, int layer, const QString& text, int questionNumber, double x,
+                           double y, int side, int sizeStep);
 
     void deleteObject(int index);
     // Inserts a copy right after index and returns its index.
@@ -102,13 +107,29 @@ public:
     // Appends a copy of the copied object; returns its index or -1.
     int pasteObject();
 
-    // Called whenever the generated content of the document's type must be
-    // built again (after a load, after deleting all authored objects, after a
-    // change of the page geometry). The main window connects the builders of
-    // the content types here.
-    using RebuildHook = std::function<void(Document&)>;
-    void setRebuildHook(RebuildHook hook) { m_rebuild = std::move(hook); }
-    void rebuildContent();
+    // Runs the builder that the content registry holds for the document's
+    // type: with create, its generated objects are made afresh (after a load,
+    // after deleting all authored objects, after a change of the page
+    // geometry, after the type's editor); without, they are only placed
+    // again. The changes go out as one notification.
+    void rebuildContent(bool create = true);
+
+    // --- change notifications -----------------------------------------------------
+
+    void addObserver(DocumentObserver* observer);
+    void removeObserver(DocumentObserver* observer);
+
+    // Reports changes made directly to the public members.
+    void notifyObjectsChanged(const std::vector<int>& indices, int aspects);
+    void notifyObjectChanged(int index, int aspects);
+    void notifyAllObjectsChanged(int aspects);
+    void notifyHeaderChanged();
+    void notifyBaseImageChanged();
+    // The content was replaced as a whole (a load, a document taken over).
+    void notifyReplaced();
+    void notify(const DocumentChange& change);
+
+    void setBaseImage(Picture picture);
 
     // --- state kept between layouts --------------------------------------------
 
@@ -117,14 +138,44 @@ public:
     // 870 wide (zero or negative).
     int clozeFontStep = 0;
 
-private:
+  private:
     bool m_modified = false;
     bool m_picturesUnlocked = false;
     QString m_fontName = QStringLiteral("Arial");
     QString m_previousFileName;
     PageRatioPresets m_presets;
     std::optional<ObjDataTyp> m_clipboard;
-    RebuildHook m_rebuild;
+
+    friend class DocumentChangeBatch;
+    // Observers and the batch in progress belong to this instance: a copy
+    // starts without either.
+    struct Notifier
+    {
+        std::vector<DocumentObserver*> observers;
+        int batchDepth = 0;
+        bool dispatching = false;
+        DocumentChange pending;
+
+        Notifier() = default;
+        Notifier(const Notifier&) {}
+        Notifier& operator=(const Notifier&) { return *this; }
+    };
+    Notifier m_notifier;
+    void flush();
+};
+
+// Holds back the Document's notifications while it lives and sends what
+// changed as one notification at its end. Batches nest.
+class DocumentChangeBatch
+{
+  public:
+    explicit DocumentChangeBatch(Document& document);
+    ~DocumentChangeBatch();
+    DocumentChangeBatch(const DocumentChangeBatch&) = delete;
+    DocumentChangeBatch& operator=(const DocumentChangeBatch&) = delete;
+
+  private:
+    Document& m_document;
 };
 
 } // namespace velunto

@@ -1,6 +1,6 @@
 #include "document/documentjson.h"
-
-#include "document/kinds.h"
+#include "document/documenttypes.h"
+#include "document/objectkinds.h"
 
 #include <QCryptographicHash>
 #include <QJsonArray>

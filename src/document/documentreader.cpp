@@ -4,8 +4,9 @@
 #include "document/commatext.h"
 #include "document/documentfile.h"
 #include "document/documentformat.h"
+#include "document/documenttypes.h"
 #include "document/fontfactor.h"
-#include "document/kinds.h"
+#include "document/objectkinds.h"
 #include "document/picturecodec.h"
 
 #include <QFile>
@@ -466,6 +467,8 @@ LoadResult loadDocumentFromBytes(Document& document, QByteArrayView bytes, const
         return failure(document, path);
     }
 
+    // Observers hear of the new document once, when it is complete.
+    DocumentChangeBatch batch(document);
     document.newDocument();
     document.header = std::move(content.header);
     document.header.FileName = QFileInfo(path).absoluteFilePath();

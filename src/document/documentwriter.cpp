@@ -4,7 +4,8 @@
 #include "document/commatext.h"
 #include "document/documentfile.h"
 #include "document/documentformat.h"
-#include "document/kinds.h"
+#include "document/documenttypes.h"
+#include "document/objectkinds.h"
 #include "document/picturecodec.h"
 
 #include <QFile>

@@ -66,7 +66,7 @@ PictureFileResult insertBaseImageFromFile(Document& document, const QString& pat
 {
     PictureFileResult result = loadPictureFile(path);
     if (result.ok()) {
-        document.baseImage = result.picture;
+        document.setBaseImage(result.picture);
         document.setModified();
     }
     return result;

@@ -235,10 +235,7 @@ struct ObjDataTyp
     int FrageNummer = -1;
     int AntwortAnz = 0;
     std::array<int, 2> exerciseCounters{0, 0};
-    RectD drawnBounds{-1.0, -1.0, -1.0, -1.0}; // card bounds as last drawn, page fractions
     int KAusrAktiv = 0;
-    double halfWidth = 0.0;  // half the drawn card width, page fractions
-    double halfHeight = 0.0; // half the drawn card height, page fractions
     std::array<int, 2> markers{-1, -1};
     Picture Bild;
     int BildDeck = 100;

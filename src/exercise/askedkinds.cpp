@@ -1,6 +1,6 @@
 #include "exercise/askedkinds.h"
 
-#include "document/records.h"
+#include "content/contentregistry.h"
 
 #include <algorithm>
 
@@ -18,24 +18,10 @@ bool AskedKinds::typesInto(int kind) const
 
 AskedKinds builtInAskedKinds(int dokTyp)
 {
-    using namespace ObjectKind;
-    switch (dokTyp) {
-    case DokTyp::Free:
-    case DokTyp::Cloze:
-    case DokTyp::Crossword:
-        return {{QueryLabel, GapCard, QueryImage, TableQueryImage, TableQueryText, CrosswordCell},
-                {QueryLabel, GapCard, CrosswordCell}};
-    case DokTyp::Questions:
-        return {{QuestionAnswer}, {}};
-    case DokTyp::MultipleChoice:
-        return {{McQuestion, McImageQuestion}, {}};
-    case DokTyp::Cluster:
-        return {{ClusterQueryText, ClusterQueryImage}, {}};
-    case DokTyp::CrossAssign:
-        return {{PairQueryText, PairQueryImage}, {}};
-    default:
+    const ContentType* type = contentRegistry().find(dokTyp, ContentType::kEverySubType);
+    if (type == nullptr)
         return {};
-    }
+    return {type->askedKinds, type->textEntryKinds};
 }
 
 } // namespace velunto

@@ -20,7 +20,7 @@ struct AskedKinds
 // Where a run learns the asked kinds of a document type.
 using AskedKindsLookup = std::function<AskedKinds(int dokTyp)>;
 
-// The asked kinds of the document types the program knows.
+// The asked kinds that the content registry holds for a document type.
 AskedKinds builtInAskedKinds(int dokTyp);
 
 } // namespace velunto

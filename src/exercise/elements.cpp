@@ -62,7 +62,9 @@ RectD PageMapping::toPage(const QRect& area) const
 
 PageMapping fitPageMapping(const QRect& room, QSizeF pageSize)
 {
-    ViewState view;
+    // Only the fitting of a view is wanted here, not what it shows.
+    Session session;
+    ViewState view{session};
     view.setViewport(room.size());
     view.fitPage(pageSize);
     PageMapping m;

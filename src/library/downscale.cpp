@@ -3,7 +3,8 @@
 #include "common/numeric.h"
 #include "document/document.h"
 #include "document/documentfile.h"
-#include "document/kinds.h"
+#include "document/documenttypes.h"
+#include "document/objectkinds.h"
 #include "view/pagegeometry.h"
 
 #include <algorithm>

@@ -2,7 +2,7 @@
 
 #include "document/document.h"
 #include "document/documentfile.h"
-#include "document/kinds.h"
+#include "document/objectkinds.h"
 #include "samplepictures.h"
 
 #include <QDir>

@@ -5,7 +5,8 @@
 #include "content/multiplechoice/mcquestion.h"
 #include "content/questions/questionlayout.h"
 #include "document/document.h"
-#include "document/kinds.h"
+#include "document/documenttypes.h"
+#include "document/objectkinds.h"
 #include "samplepictures.h"
 
 #include <QLinearGradient>

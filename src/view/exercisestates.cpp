@@ -74,7 +74,7 @@ bool drawExerciseState(DrawContext& ctx, int index, const QRect& card, int quest
     QPainter& p = *ctx.painter;
     switch (o.Abdeckung) {
     case kOpen: {
-        const int marked = ctx.view ? ctx.view->exerciseTarget : -1;
+        const int marked = ctx.view ? ctx.view->session().exerciseTarget() : -1;
         const bool inactive = marked >= 0 && marked != index;
         if (!inactive) {
             drawCoveredBox(ctx, o, card, questionMarkShrink);

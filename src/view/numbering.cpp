@@ -2,7 +2,7 @@
 
 #include "common/random.h"
 #include "document/document.h"
-#include "view/kindsets.h"
+#include "document/objectkinds.h"
 
 #include <QCollator>
 
@@ -13,9 +13,6 @@
 namespace velunto {
 
 namespace {
-
-constexpr int kAnswerBox = 24;    // tick box of a multiple-choice answer
-constexpr int kSingleAnswer = 10; // answer of a single question
 
 // For each position j, the first entry at or after j that is strictly
 // smaller than every entry before it is swapped to j: the first minimum wins,
@@ -41,9 +38,9 @@ std::vector<OrderEntry> buildOrderList(const Document& document, const ViewState
         const ObjDataTyp& o = document.objects[i];
         bool take = false;
         if (type == DokTyp::MultipleChoice)
-            take = o.Typ == kAnswerBox;
+            take = o.Typ == ObjectKind::McAnswerBox;
         else if (type == DokTyp::Questions)
-            take = o.Typ == kSingleAnswer && isObjectShown(o, view);
+            take = o.Typ == ObjectKind::QuestionAnswer && isObjectShown(o, view);
         else
             take = isOrderListKind(o.Typ) && isObjectShown(o, view);
         if (take)
@@ -92,7 +89,7 @@ bool isObjectShown(const ObjDataTyp& object, const ViewState& view)
 {
     if (!view.layerShown(object.Ebene))
         return false;
-    if (object.Typ >= 50 && object.Typ <= 53)
+    if (isHideableKind(object.Typ))
         return object.Sichtbar != 0;
     return true;
 }
@@ -132,7 +129,7 @@ std::vector<OrderEntry> numberObjects(Document& document, const ViewState& view,
         ObjDataTyp& o = document.objects[list[i].objectIndex];
         if (isNumberedKind(o.Typ)) {
             o.Nummer = mode == NumberingMode::QuestionMarks ? 0 : int(i) + 1;
-        } else if (o.Typ == kAnswerBox) {
+        } else if (o.Typ == ObjectKind::McAnswerBox) {
             if (o.FrageNummer != question) {
                 question = o.FrageNummer;
                 // A question has no more answers than there are boxes.
@@ -142,14 +139,22 @@ std::vector<OrderEntry> numberObjects(Document& document, const ViewState& view,
             }
             const int value = next < permutation.size() ? permutation[next++] : 0;
             o.Nummer = mode == NumberingMode::QuestionMarks ? 0 : value;
-        } else if (o.Typ == kSingleAnswer) {
+        } else if (o.Typ == ObjectKind::QuestionAnswer) {
             o.Nummer = 0;
         } else {
             o.Nummer = -1;
             o.Abdeckung = 0;
         }
     }
+    document.notifyAllObjectsChanged(ObjectAspect::State);
     return list;
+}
+
+void number(Document& document, Session& session, const ViewState& view, int mode,
+            RandomSource& random)
+{
+    std::vector<OrderEntry> list = numberObjects(document, view, mode, random);
+    session.setNumbering(mode, std::move(list));
 }
 
 } // namespace velunto

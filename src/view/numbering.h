@@ -10,6 +10,7 @@ namespace velunto {
 
 class Document;
 class RandomSource;
+class Session;
 
 // The label of a query field: "?" below 1; with NumArt 1 the letter of
 // (n - 1) mod 26 followed by one apostrophe per full round of the alphabet
@@ -17,7 +18,8 @@ class RandomSource;
 QString numberLabel(int nummer, int numArt);
 
 // True when the object is drawn and clickable in this state of the view: its
-// layer is shown, and a cross-assignment object (kinds 50..53) is visible.
+// layer is shown, and an object of a hideable kind (cross assignment) is
+// visible.
 bool isObjectShown(const ObjDataTyp& object, const ViewState& view);
 
 // Builds the order list and numbers the query fields in the given mode
@@ -27,5 +29,10 @@ bool isObjectShown(const ObjDataTyp& object, const ViewState& view);
 // that no stale number is ever shown.
 std::vector<OrderEntry> numberObjects(Document& document, const ViewState& view, int mode,
                                       RandomSource& random);
+
+// Number(mode): numbers the objects as shown in view and gives the session
+// the mode and the order list.
+void number(Document& document, Session& session, const ViewState& view, int mode,
+            RandomSource& random);
 
 } // namespace velunto

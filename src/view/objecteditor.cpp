@@ -2,11 +2,12 @@
 
 #include "common/numeric.h"
 #include "document/document.h"
-#include "document/kinds.h"
+#include "document/objectkinds.h"
 #include "view/cardplacement.h"
 #include "view/hittest.h"
 #include "view/numbering.h"
 #include "view/pointaction.h"
+#include "view/session.h"
 #include "view/viewstate.h"
 
 #include <QDir>
@@ -42,12 +43,6 @@ int rowIn(int value, int rows)
     return value >= 0 && value < rows ? value : -1;
 }
 
-// Positions that the grid alignment of all objects rounds.
-bool alignsToGrid(int kind)
-{
-    return kind == 0 || kind == 1 || kind == 2 || (kind >= 4 && kind <= 8);
-}
-
 QRect squareAround(QPoint p)
 {
     return {p.x() - kSquareHalf, p.y() - kSquareHalf, 2 * kSquareHalf + 1, 2 * kSquareHalf + 1};
@@ -59,9 +54,8 @@ bool isNear(QPoint p, QPointF screen)
            std::abs(p.y() - screen.y()) <= kNearPixels;
 }
 
-QRect cardOnScreen(const ObjDataTyp& o, const ViewState& view)
+QRect cardOnScreen(const RectD& b, const ViewState& view)
 {
-    const RectD& b = o.drawnBounds;
     const QPoint topLeft = view.pageToScreen(b.left, b.top);
     const QPoint bottomRight = view.pageToScreen(b.right, b.bottom);
     return QRect(topLeft, QSize(bottomRight.x() - topLeft.x(), bottomRight.y() - topLeft.y()));
@@ -221,47 +215,50 @@ int transformObjects(Document& document, const Transformation& t)
     const double oy = t.oy / double(kPositionUnits);
     int moved = 0;
     for (ObjDataTyp& o : document.objects) {
-        if (o.Typ >= 10 || o.Typ == ObjectKind::GapCard)
+        if (!isEditorKind(o.Typ))
             continue;
         o.Sx = clampDouble(t.fx * o.Sx + ox, 0.0, 1.0);
         o.Sy = clampDouble(t.fy * o.Sy + oy, 0.0, 1.0);
         o.Kx = clampDouble(t.fx * o.Kx + ox, 0.0, 1.0);
         o.Ky = clampDouble(t.fy * o.Ky + oy, 0.0, 1.0);
-        o.drawnBounds = RectD{-1.0, -1.0, -1.0, -1.0};
         ++moved;
     }
     document.setModified();
+    document.notifyAllObjectsChanged(ObjectAspect::Position);
     return moved;
 }
 
 void alignAllToGrid(Document& document)
 {
     for (ObjDataTyp& o : document.objects) {
-        if (!alignsToGrid(o.Typ))
+        if (!isEditorKind(o.Typ))
             continue;
         o.Kx = roundToHundredth(o.Kx);
         o.Ky = roundToHundredth(o.Ky);
     }
     document.setModified();
+    document.notifyAllObjectsChanged(ObjectAspect::Position);
 }
 
 // --- ObjectEditor -------------------------------------------------------------------
 
-ObjectEditor::ObjectEditor(Document& document, ViewState& view) : m_document(document), m_view(view)
+ObjectEditor::ObjectEditor(Document& document, Session& session, const ViewState& view,
+                           const DrawnCards& cards)
+    : m_document(document), m_session(session), m_view(view), m_cards(cards)
 {
 }
 
 bool ObjectEditor::isOpen() const
 {
-    return m_view.editorOpen;
+    return m_session.editorOpen();
 }
 
 void ObjectEditor::setOpen(bool open)
 {
     if (!open)
         select(-1);
-    m_view.editorOpen = open;
-    m_view.selectedObject = m_selected;
+    m_session.setSelectedObject(m_selected);
+    m_session.setEditorOpen(open);
 }
 
 bool ObjectEditor::hasSelection() const
@@ -279,16 +276,16 @@ void ObjectEditor::select(int index)
     apply();
     m_drag = {};
     m_selected = m_document.isValidIndex(index) ? index : -1;
-    m_view.selectedObject = m_selected;
     fill();
+    m_session.setSelectedObject(m_selected);
 }
 
 void ObjectEditor::forgetSelection()
 {
     m_drag = {};
     m_selected = -1;
-    m_view.selectedObject = -1;
     fill();
+    m_session.setSelectedObject(-1);
 }
 
 void ObjectEditor::fill()
@@ -305,8 +302,10 @@ void ObjectEditor::fill()
 
 void ObjectEditor::apply()
 {
-    if (ObjDataTyp* o = selectedObject())
+    if (ObjDataTyp* o = selectedObject()) {
         applyFields(m_fields, *o);
+        m_document.notifyObjectChanged(m_selected, ObjectAspect::All);
+    }
 }
 
 bool ObjectEditor::changeFields(const EditorFields& fields)
@@ -322,6 +321,9 @@ bool ObjectEditor::changeFields(const EditorFields& fields)
     applyFields(m_fields, *o);
     if (automaticChosen)
         o->KAusrAktiv = 0;
+    // Without "Auto-Vorschau" the page shows the change at the next preview.
+    if (autoPreview)
+        m_document.notifyObjectChanged(m_selected, ObjectAspect::All);
     return true;
 }
 
@@ -462,6 +464,11 @@ bool ObjectEditor::alignSelectionToGrid()
     return true;
 }
 
+void ObjectEditor::preview()
+{
+    m_document.notifyAllObjectsChanged(ObjectAspect::All);
+}
+
 void ObjectEditor::transform(const Transformation& t)
 {
     select(-1);
@@ -470,8 +477,9 @@ void ObjectEditor::transform(const Transformation& t)
 
 // --- handles ------------------------------------------------------------------------
 
-Handle ObjectEditor::handleAt(QPointF screen) const
+Handle ObjectEditor::handleAt(QPointF page) const
 {
+    const QPointF screen = m_view.pageToScreenF(page);
     if (!m_view.shownRect().contains(screen.toPoint()))
         return {};
     const auto pointHandles = [&](int index) -> Handle {
@@ -491,13 +499,13 @@ Handle ObjectEditor::handleAt(QPointF screen) const
         if (h.kind != HandleKind::None)
             return h;
     }
-    const int hit = hitTest(m_document, m_view, m_view.screenToPage(screen));
+    const int hit = hitTest(m_document, m_view, m_cards, m_view.screenToPage(screen));
     if (hit < 0)
         return {};
     const Handle h = pointHandles(hit);
     if (h.kind != HandleKind::None)
         return h;
-    const QRect card = cardOnScreen(m_document.objects[std::size_t(hit)], m_view);
+    const QRect card = cardOnScreen(m_cards.bounds(hit), m_view);
     return {HandleKind::Card, hit,
             card.adjusted(-kCardHandleMargin, -kCardHandleMargin, kCardHandleMargin,
                           kCardHandleMargin)};
@@ -508,13 +516,13 @@ QRect ObjectEditor::selectionFrame() const
     if (!hasSelection())
         return {};
     const ObjDataTyp& o = m_document.objects[std::size_t(m_selected)];
-    if (!wasDrawn(o) || !isObjectShown(o, m_view))
+    if (!m_cards.wasDrawn(m_selected) || !isObjectShown(o, m_view))
         return {};
-    return cardOnScreen(o, m_view).adjusted(-kFrameMargin, -kFrameMargin, kFrameMargin,
-                                            kFrameMargin);
+    return cardOnScreen(m_cards.bounds(m_selected), m_view)
+        .adjusted(-kFrameMargin, -kFrameMargin, kFrameMargin, kFrameMargin);
 }
 
-void ObjectEditor::beginDrag(const Handle& handle, QPointF screen)
+void ObjectEditor::beginDrag(const Handle& handle, QPointF page)
 {
     if (handle.kind == HandleKind::None || !m_document.isValidIndex(handle.object))
         return;
@@ -522,12 +530,13 @@ void ObjectEditor::beginDrag(const Handle& handle, QPointF screen)
         select(handle.object);
     m_drag = {};
     m_drag.kind = handle.kind;
-    m_drag.last = screen;
+    m_drag.last = page;
     // The squares are taken by their centre.
-    m_drag.offset = QPointF(handle.rect.topLeft() + QPoint(kSquareHalf, kSquareHalf)) - screen;
+    const QPointF centre(handle.rect.topLeft() + QPoint(kSquareHalf, kSquareHalf));
+    m_drag.offset = m_view.screenToPageUnclamped(centre) - page;
 }
 
-int ObjectEditor::dragTo(QPointF screen, bool ctrl)
+int ObjectEditor::dragTo(QPointF page, bool ctrl)
 {
     ObjDataTyp* o = selectedObject();
     if (!isDragging() || !o)
@@ -537,19 +546,18 @@ int ObjectEditor::dragTo(QPointF screen, bool ctrl)
         return automaticSide({o->Sx, o->Sy}, {o->Kx, o->Ky}, aspect, o->Sline == 1);
     };
     if (m_drag.kind == HandleKind::Card) {
-        const QRect shown = m_view.shownRect();
-        const RectD& a = m_view.ansicht();
-        const QPointF delta = screen - m_drag.last;
+        const QPointF delta = page - m_drag.last;
         const int oldSide = drawnSide(*o, aspect);
-        o->Kx += delta.x() / std::max(1, shown.width()) * (a.right - a.left);
-        o->Ky += delta.y() / std::max(1, shown.height()) * (a.bottom - a.top);
+        o->Kx += delta.x();
+        o->Ky += delta.y();
         if (o->KAusr == Side::Automatic) {
             const int newSide = automatic();
             if (newSide != oldSide) {
                 // The card stays where it is drawn: back from the old side to
                 // the card's centre, then out to the new side.
-                const double w = o->halfWidth;
-                const double h = o->halfHeight;
+                const RectD card = m_cards.bounds(m_selected);
+                const double w = m_cards.wasDrawn(m_selected) ? (card.right - card.left) / 2 : 0.0;
+                const double h = m_cards.wasDrawn(m_selected) ? (card.bottom - card.top) / 2 : 0.0;
                 switch (oldSide) {
                 case Side::Right:
                     o->Kx += w;
@@ -584,7 +592,8 @@ int ObjectEditor::dragTo(QPointF screen, bool ctrl)
         o->Kx = clampDouble(o->Kx, 0.0, 1.0);
         o->Ky = clampDouble(o->Ky, 0.0, 1.0);
     } else {
-        const QPointF p = m_view.screenToPage(screen + m_drag.offset);
+        const QPointF p(clampDouble(page.x() + m_drag.offset.x(), 0.0, 1.0),
+                        clampDouble(page.y() + m_drag.offset.y(), 0.0, 1.0));
         if (m_drag.kind == HandleKind::Anchor) {
             o->Sx = p.x();
             o->Sy = p.y();
@@ -595,10 +604,11 @@ int ObjectEditor::dragTo(QPointF screen, bool ctrl)
         if (o->KAusr == Side::Automatic)
             o->KAusrAktiv = automatic();
     }
-    m_drag.last = screen;
+    m_drag.last = page;
     m_drag.moved = true;
     m_document.setModified();
     showDragged(*o, ctrl);
+    m_document.notifyObjectChanged(m_selected, ObjectAspect::Position);
     return m_selected;
 }
 
@@ -627,6 +637,7 @@ int ObjectEditor::endDrag(bool ctrl)
             o->Kx = roundToHundredth(o->Kx);
             o->Ky = roundToHundredth(o->Ky);
         }
+        m_document.notifyObjectChanged(m_selected, ObjectAspect::Position);
     }
     fill();
     return m_selected;

@@ -13,6 +13,8 @@
 namespace velunto {
 
 class Document;
+class DrawnCards;
+class Session;
 class ViewState;
 
 // Positions as the editor shows them: integers 0..10000 in units of 1/10000
@@ -23,7 +25,10 @@ constexpr int kPositionUnits = 10000;
 // Kind buttons: "Abfrage- Beschrift.", "  Abfrage-  Bild", "Statische
 // Beschrift.", "Statisches Bild", "Info- punkt", "Link ext.", "VLT Dok.",
 // "Bild- Link".
-inline constexpr std::array<int, 8> kKindOfRow = {0, 6, 1, 7, 2, 4, 5, 8};
+inline constexpr std::array<int, 8> kKindOfRow = {
+    ObjectKind::QueryLabel,   ObjectKind::QueryImage, ObjectKind::FixedLabel,
+    ObjectKind::FixedImage,   ObjectKind::InfoPoint,  ObjectKind::ExternalLink,
+    ObjectKind::DocumentLink, ObjectKind::ImageLink};
 // Layers "Basisbild", "Layout", "Texte und Bilder", "Infopunkte".
 inline constexpr std::array<int, 4> kLayerOfRow = {0, 3, 1, 2};
 // The size list runs from "-8" through "0 (standard)" to "+400".
@@ -101,7 +106,7 @@ struct Handle
 {
     HandleKind kind = HandleKind::None;
     int object = -1;
-    QRect rect; // in screen pixels of the page control
+    QRect rect; // in screen pixels of the view's page control
 };
 
 // The transformation of all objects: x := fx x + ox, y := fy y + oy with the
@@ -114,13 +119,12 @@ struct Transformation
     int oy = 0;
 };
 
-// Moves every authored object except the gap cards (kinds below 10 but 3)
-// by the transformation, keeping positions on the page, and forgets where
-// their cards were drawn. Returns the number of objects moved.
+// Moves every object of the editor's eight kinds by the transformation, keeping positions on the
+// page, and forgets where their cards were drawn. Returns the number of objects moved.
 int transformObjects(Document& document, const Transformation& t);
 
-// Rounds Kx and Ky of every object of the kinds 0, 1, 2 and 4 to 8 to
-// multiples of 0.01.
+// Rounds Kx and Ky of every object of the editor's eight kinds to multiples
+// of 0.01.
 void alignAllToGrid(Document& document);
 
 // A position rounded to a multiple of 0.01 (halves to even).
@@ -139,11 +143,13 @@ int movedPosition(int field, int step);
 // fields and the way they map to it, the commands on objects, moving,
 // grid alignment and dragging the handles on the page. It never asks the
 // user: commands that need a question or report a refusal say so, and the
-// window shows it.
+// window shows it. It edits through one view (view, with the cards that view
+// drew) and keeps the session's selection.
 class ObjectEditor
 {
   public:
-    ObjectEditor(Document& document, ViewState& view);
+    ObjectEditor(Document& document, Session& session, const ViewState& view,
+                 const DrawnCards& cards);
 
     bool isOpen() const;
     // Opening and closing mark the view so that it draws and hit-tests for
@@ -165,11 +171,14 @@ class ObjectEditor
     // Writes the fields into the selected object, when there is one.
     void apply();
     // A field changed in the window: sets the modified flag and, with a
-    // selection, applies. True when an object changed.
+    // selection, applies; the page shows it at once with "Auto-Vorschau".
+    // True when an object changed.
     bool changeFields(const EditorFields& fields);
 
     // "&Auto-Vorschau".
     bool autoPreview = true;
+    // "&Vorschau": the page shows every object as it is now.
+    void preview();
 
     // --- commands ---------------------------------------------------------------
 
@@ -208,21 +217,21 @@ class ObjectEditor
 
     // --- handles on the page ------------------------------------------------------
 
-    // The handle under a point of the page control: the selected object's
-    // anchor or card point when the point is within 5 pixels of it; else,
-    // over an object that the editor can pick, its anchor (with a line), its
-    // card point, or its card.
-    Handle handleAt(QPointF screen) const;
+    // The handle under a page point (page fractions): the selected object's
+    // anchor or card point when the point is within 5 pixels of the view of
+    // it; else, over an object that the editor can pick, its anchor (with a
+    // line), its card point, or its card.
+    Handle handleAt(QPointF page) const;
     // The frame around the selected object's card, in screen pixels; empty
     // without a selection or before its card was drawn.
     QRect selectionFrame() const;
 
     // Pressing on a handle selects its object and starts dragging it.
-    void beginDrag(const Handle& handle, QPointF screen);
+    void beginDrag(const Handle& handle, QPointF page);
     bool isDragging() const { return m_drag.kind != HandleKind::None; }
-    // The handle follows the mouse. With ctrl the fields show the exact
+    // The handle follows the pointer. With ctrl the fields show the exact
     // values, otherwise multiples of 0.01. Returns the dragged object.
-    int dragTo(QPointF screen, bool ctrl);
+    int dragTo(QPointF page, bool ctrl);
     // Ends the drag: unless ctrl, the dragged pair is rounded to multiples
     // of 0.01. Returns the dragged object, or -1 when nothing was dragged.
     int endDrag(bool ctrl);
@@ -233,7 +242,9 @@ class ObjectEditor
     void showDragged(const ObjDataTyp& object, bool ctrl);
 
     Document& m_document;
-    ViewState& m_view;
+    Session& m_session;
+    const ViewState& m_view;
+    const DrawnCards& m_cards;
     int m_selected = -1;
     EditorFields m_fields = clearedFields();
     int m_counter = 1;
@@ -241,8 +252,8 @@ class ObjectEditor
     struct Drag
     {
         HandleKind kind = HandleKind::None;
-        QPointF offset; // from the mouse to the handle's reference point
-        QPointF last;   // the mouse at the previous step
+        QPointF offset; // from the pointer to the handle's reference point, page fractions
+        QPointF last;   // the pointer at the previous step, page fractions
         bool moved = false;
     };
     Drag m_drag;

@@ -1,13 +1,13 @@
 #include "view/objectpainter.h"
 
 #include "common/numeric.h"
+#include "content/contentregistry.h"
 #include "document/document.h"
 #include "document/fitcardtext.h"
-#include "document/kinds.h"
+#include "document/objectkinds.h"
 #include "view/cardplacement.h"
 #include "view/drawcache.h"
 #include "view/exercisestates.h"
-#include "view/kindsets.h"
 #include "view/numbering.h"
 #include "view/viewstate.h"
 
@@ -25,18 +25,6 @@ constexpr ColorRef kNumberColour = 0x0000FF;
 constexpr ColorRef kInactivePoint = 0xC0C0C0;
 constexpr ColorRef kSelectionOrange = 0x0080FF;
 constexpr ColorRef kAnswerColour = 0x0000FF;
-
-// Query fields that get an answer box on a worksheet, and those whose
-// answer the solution shows.
-bool hasAnswerBox(int kind)
-{
-    return kind == 0 || kind == 3 || kind == 6 || kind == 10 || kind == 32 || kind == 34 ||
-           kind == 60;
-}
-bool showsAnswer(int kind)
-{
-    return hasAnswerBox(kind) || kind == 24;
-}
 
 // A text card leaves this much room around its text: enough that the text
 // never touches the frame, small enough that labels stay compact.
@@ -169,8 +157,7 @@ QRect drawLineAndMarks(DrawContext& ctx, int index, const ObjectGeometry& g)
 // found on a page 870 wide, scaled to this one).
 int questionMarkShrink(const DrawContext& ctx, const ObjDataTyp& o)
 {
-    const bool clozeField = o.Typ == ObjectKind::GapCard || o.Typ == 32 || o.Typ == 34;
-    return clozeField && ctx.document->header.DokTyp == DokTyp::Cloze
+    return followsClozeFontCorrection(o.Typ) && ctx.document->header.DokTyp == DokTyp::Cloze
                ? ctx.scaled(ctx.document->clozeFontStep)
                : 0;
 }
@@ -220,35 +207,33 @@ int DrawContext::characterHeight(int sizeStep) const
 
 bool DrawContext::exerciseRunning() const
 {
-    return view && view->exerciseRunning();
+    return view && view->session().exerciseRunning();
 }
 
 bool DrawContext::editorOpen() const
 {
-    return view && view->editorOpen;
+    return view && view->session().editorOpen();
 }
 
 bool DrawContext::isSelected(int index) const
 {
-    return view && view->editorOpen && view->selectedObject == index;
+    return editorOpen() && view->session().selectedObject() == index;
 }
 
 int DrawContext::currentQuestion() const
 {
-    return view ? view->currentQuestion : 1;
+    return view ? view->session().currentQuestion() : 1;
+}
+
+void DrawContext::setCard(const QRect& card) const
+{
+    if (drawnCard != nullptr && renderMode == RenderMode::View)
+        *drawnCard = card;
 }
 
 // --- ObjectPainter ---------------------------------------------------------------
 
-ObjectPainter::ObjectPainter()
-{
-    for (int kind : {ObjectKind::QueryLabel, ObjectKind::FixedLabel})
-        m_painters[kind] = drawTextCard;
-    for (int kind : {ObjectKind::InfoPoint, ObjectKind::ExternalLink, ObjectKind::DocumentLink})
-        m_painters[kind] = drawPoint;
-    for (int kind : {ObjectKind::QueryImage, ObjectKind::FixedImage, ObjectKind::ImageLink})
-        m_painters[kind] = drawPictureCard;
-}
+ObjectPainter::ObjectPainter() = default;
 
 void ObjectPainter::setKindPainter(int kind, KindPainter painter)
 {
@@ -257,8 +242,22 @@ void ObjectPainter::setKindPainter(int kind, KindPainter painter)
 
 ObjectPainter::KindPainter ObjectPainter::kindPainter(int kind) const
 {
-    const auto it = m_painters.find(kind);
-    return it != m_painters.end() ? it->second : KindPainter(drawTextCard);
+    if (const auto it = m_painters.find(kind); it != m_painters.end())
+        return it->second;
+    const KindInfo* info = findKind(kind);
+    switch (info != nullptr ? info->drawnBy : DrawnBy::ContentType) {
+    case DrawnBy::TextCard:
+        return drawTextCard;
+    case DrawnBy::PictureCard:
+        return drawPictureCard;
+    case DrawnBy::Point:
+        return drawPoint;
+    case DrawnBy::ContentType:
+        break;
+    }
+    if (KindPainter painter = contentRegistry().painterFor(kind))
+        return painter;
+    return drawTextCard;
 }
 
 QRect ObjectPainter::draw(DrawContext& ctx, int index) const
@@ -268,18 +267,16 @@ QRect ObjectPainter::draw(DrawContext& ctx, int index) const
     const ObjDataTyp& o = ctx.document->objects[index];
     if (ctx.renderMode != RenderMode::View) {
         // Worksheets leave out points, links and the info layer.
-        const bool point = isPointKind(o.Typ) || o.Typ == 28 || o.Typ == 29;
-        if (point || o.Ebene == Layer::InfoPoints)
+        if (isLeftOffWorksheets(o.Typ) || o.Ebene == Layer::InfoPoints)
             return {};
     }
     // The check button of a text-entry run is an element beside the page,
     // not a card on it.
     if (o.Typ == ObjectKind::McOkButton && ctx.document->header.DokTyp != DokTyp::MultipleChoice)
         return {};
-    const auto it = m_painters.find(o.Typ);
+    const KindPainter paint = kindPainter(o.Typ);
     ctx.painter->save();
-    const QRect painted =
-        it != m_painters.end() ? it->second(ctx, index) : drawTextCard(ctx, index);
+    const QRect painted = paint(ctx, index);
     ctx.painter->restore();
     return painted;
 }
@@ -573,7 +570,9 @@ void drawWorksheetQuery(DrawContext& ctx, const ObjDataTyp& o, const QRect& card
         }
         return;
     }
-    const bool picture = (o.Typ == ObjectKind::QueryImage || o.Typ == 32) && !o.Bild.isNull();
+    const bool picture =
+        (o.Typ == ObjectKind::QueryImage || o.Typ == ObjectKind::TableQueryImage) &&
+        !o.Bild.isNull();
     if (picture) {
         p.save();
         p.setRenderHint(QPainter::SmoothPixmapTransform, true);
@@ -583,18 +582,6 @@ void drawWorksheetQuery(DrawContext& ctx, const ObjDataTyp& o, const QRect& card
         fitCardText(*ctx.canvas, font, o.Text, card, o.TAusr, CardVertical::Top,
                     std::max(card.height(), 1), true);
     }
-}
-
-void rememberCard(const DrawContext& ctx, ObjDataTyp& o, const QRect& card)
-{
-    if (ctx.renderMode != RenderMode::View)
-        return;
-    const double w = ctx.page.width();
-    const double h = ctx.page.height();
-    o.drawnBounds = {card.left() / w, card.top() / h, (card.left() + card.width()) / w,
-                     (card.top() + card.height()) / h};
-    o.halfWidth = card.width() / w / 2.0;
-    o.halfHeight = card.height() / h / 2.0;
 }
 
 // --- the authored kinds ------------------------------------------------------------
@@ -627,7 +614,7 @@ bool drawStandIn(DrawContext& ctx, int index, const ObjectGeometry& g)
 
 QRect drawTextCard(DrawContext& ctx, int index)
 {
-    ObjDataTyp& o = ctx.document->objects[index];
+    const ObjDataTyp& o = ctx.document->objects[index];
     const TextCardLayout layout = layoutTextCard(ctx, o);
     const ObjectGeometry g = placeObject(ctx, o, layout.card);
     QRect painted = drawLineAndMarks(ctx, index, g) | g.card;
@@ -645,13 +632,13 @@ QRect drawTextCard(DrawContext& ctx, int index)
                         inner.height(), true);
         });
     }
-    rememberCard(ctx, o, g.card);
+    ctx.setCard(g.card);
     return painted;
 }
 
 QRect drawPictureCard(DrawContext& ctx, int index)
 {
-    ObjDataTyp& o = ctx.document->objects[index];
+    const ObjDataTyp& o = ctx.document->objects[index];
     const ObjectGeometry g = placeObject(ctx, o, pictureCardSize(ctx, o));
     QRect painted = drawLineAndMarks(ctx, index, g) | g.card;
 
@@ -669,13 +656,13 @@ QRect drawPictureCard(DrawContext& ctx, int index)
         p.restore();
         drawFrame(p, g.card, toQColor(o.LinieFarbe));
     }
-    rememberCard(ctx, o, g.card);
+    ctx.setCard(g.card);
     return painted;
 }
 
 QRect drawPoint(DrawContext& ctx, int index)
 {
-    ObjDataTyp& o = ctx.document->objects[index];
+    const ObjDataTyp& o = ctx.document->objects[index];
     const PointLayout layout = layoutPoint(ctx, o);
     const ObjectGeometry g = placeObject(ctx, o, layout.size);
     QRect painted = drawLineAndMarks(ctx, index, g) | g.card;
@@ -709,7 +696,7 @@ QRect drawPoint(DrawContext& ctx, int index)
             drawCentredText(*c.canvas, centre, o.PktCap);
         }
     });
-    rememberCard(ctx, o, g.card);
+    ctx.setCard(g.card);
     return painted;
 }
 

@@ -3,6 +3,7 @@
 #include "common/colorref.h"
 #include "document/records.h"
 #include "document/textcanvas.h"
+#include "view/drawcontext.h"
 
 #include <QRect>
 #include <QSize>
@@ -14,47 +15,6 @@ class QPainter;
 
 namespace velunto {
 
-class Document;
-class DrawCache;
-class ViewState;
-
-// What DrawObject draws for: 0 the learning view and the exercises; the
-// worksheets use 1 (task), 2 (answers only) and 3 (task with answers).
-namespace RenderMode {
-enum : int { View = 0, Worksheet = 1, SolutionOverlay = 2, Solution = 3 };
-}
-
-// Everything one object is drawn with. The painter may draw on any paint
-// device; sizes are in its units, the page being page.width() units wide.
-struct DrawContext
-{
-    QPainter* painter = nullptr;
-    TextCanvas* canvas = nullptr; // measures and draws text through painter
-    Document* document = nullptr;
-    const ViewState* view = nullptr;
-    QSize page; // PageWidth x PageHeight
-    int renderMode = RenderMode::View;
-    // Pictures, sprites and measured texts kept between composes; null on
-    // devices that are drawn once (printers, worksheets): everything is then
-    // drawn straight onto the painter.
-    DrawCache* cache = nullptr;
-    int worksheetBoxPercent = 100; // "Kästchengröße" of render modes 1 and 3
-    // Render mode 1 with the first letter given: the hint text of a query
-    // label, drawn in red from the answer box's left edge. Null: no hints.
-    std::function<QString(const ObjDataTyp&)> firstLetterHint;
-
-    QPoint toPicture(double fx, double fy) const;
-    // A length given for a page 870 units wide, scaled to this page.
-    int scaled(double length) const;
-    // The character height of a size step: rnd((2 s + 22) x W / 870).
-    int characterHeight(int sizeStep) const;
-    bool exerciseRunning() const;
-    bool editorOpen() const;
-    bool isSelected(int index) const;
-    // The question shown for single and multiple-choice questions, 1-based.
-    int currentQuestion() const;
-};
-
 // How an object sits on the page: its card and where its line runs.
 struct ObjectGeometry
 {
@@ -65,15 +25,15 @@ struct ObjectGeometry
     int side = Side::Centre;
 };
 
-// DrawObject: draws one object of the Document. Each kind has a painter; the
-// authored kinds (0, 1, 2, 4, 5, 6, 7, 8) have theirs from the start, and the
-// content types and the exercise register theirs for the kinds they own.
-// A kind without its own painter is drawn as a text card.
+// DrawObject: draws one object of the Document. The kind table says which
+// painter draws a kind: the text card, picture card and point painters here,
+// or the painter that the owning content type registered. A painter set here
+// (the exercise sets its own) comes before both. A kind without a painter is
+// drawn as a text card.
 class ObjectPainter
 {
   public:
-    // Draws object index and returns the rectangle it painted.
-    using KindPainter = std::function<QRect(DrawContext&, int index)>;
+    using KindPainter = velunto::KindPainterFn;
 
     ObjectPainter();
 
@@ -143,8 +103,5 @@ QRect answerBoxRect(const DrawContext& context, const QRect& card, int side);
 // 1 and 3), the answer in red (modes 2 and 3), the first-letter hint (mode 1).
 void drawWorksheetQuery(DrawContext& context, const ObjDataTyp& object, const QRect& card,
                         int side);
-
-// Stores the card bounds in page fractions for HitTest and the next erase.
-void rememberCard(const DrawContext& context, ObjDataTyp& object, const QRect& card);
 
 } // namespace velunto

@@ -1,8 +1,9 @@
 #include "view/pagecomposer.h"
 
 #include "common/numeric.h"
+#include "content/contentregistry.h"
 #include "document/document.h"
-#include "view/kindsets.h"
+#include "document/objectkinds.h"
 #include "view/numbering.h"
 #include "view/viewstate.h"
 
@@ -59,8 +60,64 @@ void drawGrid(QPainter& p, QSize size)
 
 } // namespace
 
+// Above this many changed objects one pass over all objects is cheaper than
+// repainting each one's rectangle.
+constexpr std::size_t kManyObjects = 16;
+
 PageComposer::PageComposer(Document& document, ViewState& view) : m_document(document), m_view(view)
 {
+    m_document.addObserver(this);
+    m_view.session().addObserver(this);
+}
+
+PageComposer::~PageComposer()
+{
+    m_document.removeObserver(this);
+    m_view.session().removeObserver(this);
+}
+
+void PageComposer::tell(const QRect& area, bool recomposed)
+{
+    if (m_changed && (recomposed || !area.isEmpty()))
+        m_changed(area, recomposed);
+}
+
+void PageComposer::documentChanged(const DocumentChange& change)
+{
+    if (!m_composed)
+        return;
+    if (change.has(DocumentChange::Replaced | DocumentChange::Header | DocumentChange::BaseImage)) {
+        redraw();
+        tell(QRect(QPoint(0, 0), m_page.size()), true);
+    } else if (change.wholeList || change.has(DocumentChange::ObjectsAdded) ||
+               change.objects.size() > kManyObjects) {
+        refreshObjects();
+        tell(QRect(QPoint(0, 0), m_page.size()), false);
+    } else {
+        QRect changed;
+        for (const int index : change.objects)
+            changed |= redrawObject(index);
+        tell(changed, false);
+    }
+}
+
+void PageComposer::sessionChanged(const Session&, const SessionChange& change)
+{
+    if (!m_composed)
+        return;
+    if (change.what & (SessionAspect::Mode | SessionAspect::Editor)) {
+        // The BaseImage, the grid and the order of drawing depend on them.
+        redraw();
+        tell(QRect(QPoint(0, 0), m_page.size()), true);
+    } else if (change.what & (SessionAspect::Question | SessionAspect::Exercise)) {
+        refreshObjects();
+        tell(QRect(QPoint(0, 0), m_page.size()), false);
+    } else if (change.what & SessionAspect::Selection) {
+        // The old object loses its marks, the new one gets them.
+        QRect changed = redrawObject(change.previousSelection);
+        changed |= redrawObject(m_view.session().selectedObject());
+        tell(changed, false);
+    }
 }
 
 QRect PageComposer::paintedRect(int index) const
@@ -82,6 +139,13 @@ DrawContext PageComposer::context(QPainter& painter, TextCanvas& canvas)
 
 void PageComposer::runHooks(Stage stage, DrawContext& ctx)
 {
+    const ContentType* type =
+        contentRegistry().find(m_document.header.DokTyp, m_document.header.DokUnterTyp);
+    if (type != nullptr && type->composeStage) {
+        ctx.painter->save();
+        type->composeStage(stage, ctx);
+        ctx.painter->restore();
+    }
     for (const StageHook& hook : m_hooks) {
         ctx.painter->save();
         hook(stage, ctx);
@@ -91,6 +155,7 @@ void PageComposer::runHooks(Stage stage, DrawContext& ctx)
 
 void PageComposer::redraw()
 {
+    m_composed = true;
     m_extent = pageExtent(m_document.header, usableBaseSize(m_document.baseImage));
     m_view.fitPage(m_extent.size);
     composeGround();
@@ -126,7 +191,8 @@ QImage PageComposer::scaledBaseImage(QSize size)
 void PageComposer::composeGround()
 {
     const QSize size = m_view.pictureSize();
-    const bool baseShown = m_view.exerciseRunning() || m_view.layers[Layer::BaseImage];
+    const Session& session = m_view.session();
+    const bool baseShown = session.exerciseRunning() || m_view.layers[Layer::BaseImage];
     if (baseShown) {
         const RectD r = m_extent.baseRect();
         const QPoint topLeft = m_view.pageToPicture(r.left, r.top);
@@ -156,8 +222,10 @@ void PageComposer::composeGround()
         m_ground.fill(Qt::white);
     }
 
-    const bool grid = m_view.editorOpen && m_view.gridShown;
-    if (m_hooks.empty() && !grid)
+    const bool grid = session.editorOpen() && session.gridShown();
+    const ContentType* type =
+        contentRegistry().find(m_document.header.DokTyp, m_document.header.DokUnterTyp);
+    if (m_hooks.empty() && !grid && (type == nullptr || !type->composeStage))
         return;
     QPainter p(&m_ground);
     PainterCanvas canvas(&p);
@@ -185,7 +253,7 @@ PageComposer::Pass PageComposer::drawingOrder() const
     // top of everything, unless the object editor is open. Drawing a query
     // field only in that last round gives the same page as drawing it twice,
     // without darkening its half-transparent parts.
-    const bool queriesOnTop = !m_view.editorOpen;
+    const bool queriesOnTop = !m_view.session().editorOpen();
     Pass pass;
     for (bool covered : {false, true}) {
         for (int i : shown) {
@@ -225,7 +293,11 @@ void PageComposer::paintObjects(QImage& target, const Pass& pass, size_t start, 
         const QRect before = paintedRect(i);
         if (!clip.isNull() && !before.isEmpty() && !before.intersects(clip))
             continue;
+        QRect card;
+        ctx.drawnCard = &card;
         m_painted[i] = m_painter.draw(ctx, i);
+        // A painter that names no card has painted just its card.
+        m_cards.remember(i, card.isNull() ? m_painted[i] : card, ctx.page);
     }
 }
 
@@ -233,8 +305,10 @@ void PageComposer::refreshObjects()
 {
     if (m_ground.size() != m_view.pictureSize())
         composeGround();
+    m_composed = true;
     const Pass pass = drawingOrder();
     m_painted.assign(m_document.objects.size(), QRect());
+    m_cards.reset(m_document.objectCount());
     m_cache.beginPass();
 
     m_background = m_ground;
@@ -287,15 +361,6 @@ QRect PageComposer::redrawObject(int index)
     if (!before.contains(after))
         changed |= redrawArea(after);
     return changed;
-}
-
-QRect PageComposer::toggleCover(int index)
-{
-    if (!m_document.isValidIndex(index) || !isCoverableKind(m_document.objects[index].Typ))
-        return {};
-    int& cover = m_document.objects[index].Abdeckung;
-    cover = cover == -1 ? 0 : -1;
-    return redrawObject(index);
 }
 
 } // namespace velunto

@@ -1,8 +1,11 @@
 #pragma once
 
+#include "document/documentchange.h"
 #include "view/drawcache.h"
+#include "view/hittest.h"
 #include "view/objectpainter.h"
 #include "view/pagegeometry.h"
+#include "view/session.h"
 
 #include <QImage>
 #include <QRect>
@@ -16,8 +19,10 @@ namespace velunto {
 class Document;
 class ViewState;
 
-// Composes the page picture of the learning view from the Document and the
-// view state, and keeps it up to date as objects change.
+// Composes the page picture of one view from the Document, the session and
+// the view's state, and keeps it up to date by itself: it follows the
+// Document's and the session's notifications and repaints what they name,
+// then tells its owner (setPageChanged) which part of the page changed.
 //
 // Pictures, all of the page picture's size, premultiplied ARGB32:
 // - ground: the BaseImage on its HtgdCol margin zone, the grid of the object
@@ -31,20 +36,27 @@ class ViewState;
 // restored from ground and every object reaching into it is drawn again in
 // the order of a full compose, clipped to the rectangle, so that lower and
 // higher objects look exactly as after a full compose.
-class PageComposer
+class PageComposer : private DocumentObserver, private SessionObserver
 {
   public:
-    // Where content types paint: onto the canvas after the BaseImage (the
-    // cluster baskets), when the page is ready (question builders), into the
-    // background before the fixed objects (cloze text, tables, crossword), and
-    // after the objects before the query fields are drawn on top.
-    enum class Stage { Canvas, PageReady, Background, AfterObjects };
-    using StageHook = std::function<void(Stage, DrawContext&)>;
+    // The content type of the document paints at these stages (ContentType::
+    // composeStage); hooks added here paint after it.
+    using Stage = ComposeStage;
+    using StageHook = ComposeStageFn;
 
     PageComposer(Document& document, ViewState& view);
+    ~PageComposer() override;
+    PageComposer(const PageComposer&) = delete;
+    PageComposer& operator=(const PageComposer&) = delete;
 
     ObjectPainter& objectPainter() { return m_painter; }
     void addStageHook(StageHook hook) { m_hooks.push_back(std::move(hook)); }
+
+    // Called after the page picture changed by itself, with the part that
+    // changed; recomposed is set when the whole page was composed again (it
+    // may have another size, and whatever was drawn over it is gone).
+    using PageChanged = std::function<void(const QRect& area, bool recomposed)>;
+    void setPageChanged(PageChanged changed) { m_changed = std::move(changed); }
 
     // Redraw: fits the page into the viewport at the current zoom, then
     // composes ground, background and page.
@@ -57,10 +69,6 @@ class PageComposer
     QRect redrawArea(const QRect& area);
     // Repaints one object where it was and where it is now.
     QRect redrawObject(int index);
-    // ToggleCover: flips a coverable object between covered and uncovered and
-    // repaints it. Returns the changed rectangle, empty when the object is not
-    // coverable.
-    QRect toggleCover(int index);
 
     const QImage& page() const { return m_page; }
     const QImage& background() const { return m_background; }
@@ -68,10 +76,17 @@ class PageComposer
     const PageExtent& extent() const { return m_extent; }
     // What object index painted at the last compose, in page-picture pixels.
     QRect paintedRect(int index) const;
+    // Where the cards were drawn: this view's hit geometry.
+    const DrawnCards& cards() const { return m_cards; }
+    const ViewState& view() const { return m_view; }
 
     int cachedDrawingCount() const { return m_cache.size(); }
 
   private:
+    void documentChanged(const DocumentChange& change) override;
+    void sessionChanged(const Session& session, const SessionChange& change) override;
+    void tell(const QRect& area, bool recomposed);
+
     struct Pass
     {
         std::vector<int> objects; // in drawing order
@@ -93,7 +108,9 @@ class PageComposer
     ObjectPainter m_painter;
     DrawCache m_cache;
     std::vector<StageHook> m_hooks;
+    PageChanged m_changed;
     PageExtent m_extent;
+    bool m_composed = false; // a page was composed since the composer was made
 
     // The BaseImage on HtgdCol at a size, kept while its inputs stay.
     struct CanvasKey
@@ -119,6 +136,7 @@ class PageComposer
     QImage m_background;
     QImage m_page;
     std::vector<QRect> m_painted;
+    DrawnCards m_cards;
 };
 
 } // namespace velunto

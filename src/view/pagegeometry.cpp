@@ -2,6 +2,7 @@
 
 #include "common/numeric.h"
 #include "document/document.h"
+#include "document/objectkinds.h"
 
 #include <algorithm>
 #include <cmath>
@@ -138,6 +139,7 @@ double keepOverBaseImage(double x, double oldLo, double oldHi, double newLo, dou
 
 void setPageGeometry(Document& document, bool transform)
 {
+    DocumentChangeBatch batch(document);
     HeaderDataTyp& header = document.header;
     const QSize base = usableBaseSize(document.baseImage);
     const RectD before = pageExtent(header, base).margins;
@@ -145,8 +147,7 @@ void setPageGeometry(Document& document, bool transform)
     header.RandErw = after;
     if (transform) {
         for (ObjDataTyp& o : document.objects) {
-            // Every authored kind that sits on the page, picture links too.
-            if (o.Typ < 0 || o.Typ > ObjectKind::ImageLink || o.Typ == ObjectKind::GapCard)
+            if (!isEditorKind(o.Typ))
                 continue;
             o.Sx = keepOverBaseImage(o.Sx, before.left, before.right, after.left, after.right);
             o.Kx = keepOverBaseImage(o.Kx, before.left, before.right, after.left, after.right);
@@ -154,6 +155,7 @@ void setPageGeometry(Document& document, bool transform)
             o.Ky = keepOverBaseImage(o.Ky, before.top, before.bottom, after.top, after.bottom);
         }
     }
+    document.notifyHeaderChanged();
     document.rebuildContent();
     document.setModified(true);
 }

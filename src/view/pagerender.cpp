@@ -13,10 +13,12 @@ namespace velunto {
 
 namespace {
 
-// A view state and a composer that have composed a document just loaded.
+// A session, a view and a composer that have composed a document just
+// loaded.
 struct LoadedPage
 {
-    ViewState view;
+    Session session;
+    ViewState view{session};
     PageComposer composer;
 
     LoadedPage(Document& document, const ViewRenderOptions& options) : composer(document, view)
@@ -30,7 +32,7 @@ struct LoadedPage
         view.setZoomIndex(options.zoomIndex);
         // Ordered numbering draws nothing from the random source.
         RandomSource unused;
-        view.orderList = numberObjects(document, view, view.numberingMode, unused);
+        number(document, session, view, session.numberingMode(), unused);
         composer.redraw();
     }
 };

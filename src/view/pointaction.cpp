@@ -1,7 +1,7 @@
 #include "view/pointaction.h"
 
 #include "document/document.h"
-#include "document/kinds.h"
+#include "document/objectkinds.h"
 #include "platform/prompter.h"
 
 #include <QDir>
@@ -10,10 +10,6 @@
 namespace velunto {
 
 namespace {
-
-constexpr int kQuestionInfoPoint = 28; // info point of a multiple-choice question
-constexpr int kQuestionLink = 29;      // link of a multiple-choice question
-constexpr int kTablePictureLink = 33;  // picture link of a gap-table cell
 
 QString withSlashes(QString text)
 {
@@ -100,24 +96,21 @@ PointAction decidePointAction(const Document& document, int index, const LinkFol
     if (!document.isValidIndex(index))
         return {};
     const ObjDataTyp& object = document.objects[index];
-    switch (object.Typ) {
-    case ObjectKind::InfoPoint:
-    case kQuestionInfoPoint:
+    switch (pointOpening(object.Typ)) {
+    case PointOpening::InfoText:
         if (!passwordAccepted(object, prompter))
             return {};
         return {PointAction::ShowInfo, object.Text};
-    case ObjectKind::ExternalLink:
-    case kQuestionLink:
-    case ObjectKind::ImageLink:
-    case kTablePictureLink:
+    case PointOpening::ExternalTarget:
         if (!passwordAccepted(object, prompter))
             return {};
         return {PointAction::OpenExternal, resolveLinkPath(object.Text, folders)};
-    case ObjectKind::DocumentLink:
+    case PointOpening::TopicDocument:
         return documentLinkAction(object, folders, prompter);
-    default:
+    case PointOpening::None:
         return {};
     }
+    return {};
 }
 
 bool openExternalTarget(const QString& target, const std::function<bool(const QString&)>& opener,

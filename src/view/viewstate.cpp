@@ -84,12 +84,26 @@ QPoint ViewState::pageToScreen(double fx, double fy) const
 
 QPointF ViewState::screenToPage(QPointF screen) const
 {
+    const QPointF page = screenToPageUnclamped(screen);
+    return {clampDouble(page.x(), 0.0, 1.0), clampDouble(page.y(), 0.0, 1.0)};
+}
+
+QPointF ViewState::screenToPageUnclamped(QPointF screen) const
+{
     const QRect shown = shownRect();
     const double w = m_ansicht.right - m_ansicht.left;
     const double h = m_ansicht.bottom - m_ansicht.top;
-    const double fx = m_ansicht.left + (screen.x() - shown.left()) / shown.width() * w;
-    const double fy = m_ansicht.top + (screen.y() - shown.top()) / shown.height() * h;
-    return {clampDouble(fx, 0.0, 1.0), clampDouble(fy, 0.0, 1.0)};
+    return {m_ansicht.left + (screen.x() - shown.left()) / shown.width() * w,
+            m_ansicht.top + (screen.y() - shown.top()) / shown.height() * h};
+}
+
+QPointF ViewState::pageToScreenF(QPointF page) const
+{
+    const QRect shown = shownRect();
+    const double w = m_ansicht.right - m_ansicht.left;
+    const double h = m_ansicht.bottom - m_ansicht.top;
+    return {shown.left() + (page.x() - m_ansicht.left) * shown.width() / w,
+            shown.top() + (page.y() - m_ansicht.top) * shown.height() / h};
 }
 
 bool ViewState::setZoomIndex(int index)
@@ -155,7 +169,7 @@ void ViewState::panBy(QPointF screenDelta)
 
 bool ViewState::layerShown(int layer) const
 {
-    if (mode == AppMode::Exercise || layer < 0 || layer >= int(layers.size()))
+    if (m_session->exerciseRunning() || layer < 0 || layer >= int(layers.size()))
         return true;
     return layers[layer];
 }

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "document/records.h"
-#include "shell/appmode.h"
+#include "view/session.h"
 
 #include <QColor>
 #include <QPoint>
@@ -11,48 +11,18 @@
 #include <QSizeF>
 
 #include <array>
-#include <vector>
 
 namespace velunto {
-
-// Tools of the learning view (the drawing tools 3..19 belong to the drawing code).
-namespace Tool {
-enum : int {
-    Pointer = 1, // "Zeiger zum Auf- und Abdecken von Abfragefeldern"
-    Hand = 2,    // "Bildausschnitt verschieben"
-    Pen = 3,
-    Eraser = 6,
-    Stamp = 7,
-    Text = 9,
-    FirstShape = 10,
-    LastShape = 18,
-    Area = 19,
-};
-}
-
-// Numbering modes: "Fragezeichen", "Geordnet", "Zufällig".
-namespace NumberingMode {
-enum : int { QuestionMarks = 0, Ordered = 1, Random = 2 };
-}
 
 enum class ScrollDirection { Left, Right, Up, Down };
 
 // The colour around the page where the window is larger than the page picture.
 inline const QColor kViewSurround{0x5A, 0x5A, 0x5A};
 
-// One entry of the order list that numbering builds; the exercise run uses
-// the list as its query positions.
-struct OrderEntry
-{
-    int textIndex = -1;
-    int objectIndex = -1;
-    bool operator==(const OrderEntry&) const = default;
-};
-
-// The state of the learning view that lives as long as the program: what is
-// shown (zoom, visible part, layers), how query fields are numbered, the tool
-// and the mapping between page fractions, page-picture pixels and the pixels
-// of the page control.
+// The state of one view of the page: what it shows (zoom, visible part,
+// layers) and the mapping between page fractions, page-picture pixels and the
+// pixels of its page control. Everything that all views follow alike (mode,
+// tool, numbering, question, object editor) is the Session's.
 //
 // The page picture is the page fitted into the viewport and multiplied by the
 // zoom factor. Where it is smaller than the viewport it is centred; the part
@@ -61,6 +31,12 @@ struct OrderEntry
 class ViewState
 {
   public:
+    explicit ViewState(Session& session) : m_session(&session) {}
+
+    // The session this view follows.
+    const Session& session() const { return *m_session; }
+    Session& session() { return *m_session; }
+
     static constexpr int kZoomSteps = 5;
     // 1.0, 1.25, 1.5, 1.75, 2.0; indices outside 0..4 are clamped.
     static double zoomFactor(int index);
@@ -92,6 +68,10 @@ class ViewState
     QPoint pageToScreen(double fx, double fy) const;
     // Clamped to 0..1.
     QPointF screenToPage(QPointF screen) const;
+    // The same without clamping: beside the page it lies outside 0..1.
+    QPointF screenToPageUnclamped(QPointF screen) const;
+    // Where a page point lies on the control, unrounded.
+    QPointF pageToScreenF(QPointF page) const;
 
     // --- zoom and visible part -------------------------------------------------
 
@@ -118,28 +98,8 @@ class ViewState
     // shows every layer, and an Ebene outside 0..3 counts as shown.
     bool layerShown(int layer) const;
 
-    int numberingMode = NumberingMode::Ordered;
-    int tool = Tool::Pointer;
-    AppMode mode = AppMode::LearningView;
-    bool exerciseRunning() const { return mode == AppMode::Exercise; }
-    // The question shown for single and multiple-choice questions, 1-based.
-    int currentQuestion = 1;
-    // The position an exercise asks for when it asks one position at a time;
-    // the other open positions are drawn inactive. -1: every one is active.
-    int exerciseTarget = -1;
-    // The answer order of a multiple-choice run: object k is drawn at the
-    // card position of object answerPlaces[k]. Empty: every object at its own.
-    std::vector<int> answerPlaces;
-
-    // The object editor draws and hit-tests differently while it is open.
-    bool editorOpen = false;
-    bool gridShown = false;
-    int selectedObject = -1;
-
-    // Rebuilt by numbering.
-    std::vector<OrderEntry> orderList;
-
   private:
+    Session* m_session;
     QSize m_viewport{0, 0};
     QPoint m_origin{0, 0};
     QSize m_picture{1, 1};

@@ -2,7 +2,7 @@
 
 #include "app/documentpropertiesdialog.h"
 #include "document/documentfile.h"
-#include "document/kinds.h"
+#include "document/objectkinds.h"
 #include "view/pagegeometry.h"
 #include "view/ui/learningview.h"
 

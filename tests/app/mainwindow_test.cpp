@@ -2,6 +2,7 @@
 
 #include "app/documentfontdialog.h"
 #include "app/linkfieldsdialog.h"
+#include "platform/ui/dialogrunner.h"
 #include "shell/settingsstore.h"
 #include "view/ui/learningview.h"
 
@@ -11,7 +12,6 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMouseEvent>
-#include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
 
@@ -194,17 +194,12 @@ TEST_F(MainWindowFixture, LinkFieldsLaunchOrOpenTheirDialog)
 {
     MainWindow& w = start();
     QStringList dialogs;
-    const auto closeNextDialog = [&dialogs] {
-        QTimer::singleShot(0, [&dialogs] {
-            QWidget* modal = QApplication::activeModalWidget();
-            ASSERT_NE(modal, nullptr);
-            dialogs << modal->windowTitle();
-            modal->close();
-        });
-    };
+    const ScopedDialogRunner closeEach([&dialogs](QDialog& dialog) {
+        dialogs << dialog.windowTitle();
+        return int(QDialog::Rejected);
+    });
 
     // An empty path opens the dialog even on a left click.
-    closeNextDialog();
     w.linkFieldClicked(0, false);
     EXPECT_EQ(dialogs, QStringList{"Frei belegbare Verknüpfungsfelder für externe Programme"});
     EXPECT_TRUE(launcher.launched.isEmpty());
@@ -213,7 +208,6 @@ TEST_F(MainWindowFixture, LinkFieldsLaunchOrOpenTheirDialog)
     w.linkFieldClicked(0, false);
     EXPECT_EQ(launcher.launched, QStringList{"/usr/bin/true"});
 
-    closeNextDialog();
     w.linkFieldClicked(0, true);
     EXPECT_EQ(dialogs.size(), 2);
     EXPECT_EQ(launcher.launched.size(), 1);
@@ -314,10 +308,11 @@ TEST_F(MainWindowFixture, KeysStepThroughQuestionsAndZoom)
         QApplication::sendEvent(&w, &event);
     };
     ViewState& state = w.view().state();
+    const Session& session = w.session();
     w.document().header.AnzFrageNummern = 3;
 
     press(Qt::Key_End); // not a question document: nothing happens
-    EXPECT_EQ(state.currentQuestion, 1);
+    EXPECT_EQ(session.currentQuestion(), 1);
 
     w.document().header.DokTyp = DokTyp::Questions;
     for (const auto& [key, expected] :
@@ -329,7 +324,7 @@ TEST_F(MainWindowFixture, KeysStepThroughQuestionsAndZoom)
                                                     {Qt::Key_End, 3},
                                                     {Qt::Key_Left, 2}}) {
         press(key);
-        EXPECT_EQ(state.currentQuestion, expected) << key;
+        EXPECT_EQ(session.currentQuestion(), expected) << key;
     }
 
     press(Qt::Key_Plus, Qt::ControlModifier | Qt::KeypadModifier);

@@ -1,7 +1,8 @@
 #include "mainwindow_fixture.h"
 
 #include "document/documentfile.h"
-#include "document/kinds.h"
+#include "document/objectkinds.h"
+#include "platform/ui/dialogrunner.h"
 #include "view/ui/learningview.h"
 #include "view/ui/objecteditorwindow.h"
 #include "view/ui/transformdialog.h"
@@ -15,7 +16,6 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSpinBox>
-#include <QTimer>
 #include <QToolButton>
 
 using namespace velunto;
@@ -152,14 +152,18 @@ TEST_F(EditorFixture, DeleteAllAndTransformFromTheMenu)
     editor().newObject(ObjectKind::InfoPoint);
     const double kx = w.document().objects[0].Kx;
 
-    QTimer::singleShot(0, [] {
-        auto* dialog = qobject_cast<TransformDialog*>(QApplication::activeModalWidget());
-        ASSERT_NE(dialog, nullptr);
-        dialog->factorX()->setValue(0.5);
-        dialog->offsetX()->setValue(1000);
-        dialog->accept();
-    });
-    action(QStringLiteral("&Transformieren..."))->trigger();
+    {
+        const ScopedDialogRunner answer([](QDialog& shown) {
+            auto* dialog = qobject_cast<TransformDialog*>(&shown);
+            EXPECT_NE(dialog, nullptr);
+            if (dialog == nullptr)
+                return int(QDialog::Rejected);
+            dialog->factorX()->setValue(0.5);
+            dialog->offsetX()->setValue(1000);
+            return int(QDialog::Accepted);
+        });
+        action(QStringLiteral("&Transformieren..."))->trigger();
+    }
     EXPECT_EQ(editor().editor().selected(), -1);
     EXPECT_NEAR(w.document().objects[0].Kx, 0.5 * kx + 0.1, 1e-9);
 

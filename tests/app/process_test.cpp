@@ -3,7 +3,6 @@
 #include <QFileInfo>
 #include <QProcess>
 #include <QTemporaryDir>
-#include <QThread>
 
 #include <gtest/gtest.h>
 
@@ -21,6 +20,8 @@ struct ProgramRun
     }
     QString dataDir() const { return dir.filePath(QStringLiteral("daten")); }
 
+    // quitAfterFirstPaint ends the program at its first page; otherwise it
+    // says so on standard output and runs on.
     bool start(bool quitAfterFirstPaint)
     {
         const QString program =
@@ -35,6 +36,8 @@ struct ProgramRun
         env.insert(QStringLiteral("ASAN_OPTIONS"), QStringLiteral("detect_leaks=0"));
         if (quitAfterFirstPaint)
             env.insert(QStringLiteral("VELUNTO_QUIT_AFTER_FIRST_PAINT"), QStringLiteral("1"));
+        else
+            env.insert(QStringLiteral("VELUNTO_READY_NOTICE"), QStringLiteral("1"));
         process.setProcessEnvironment(env);
         process.start(program, {dir.path()});
         return process.waitForStarted(10000);
@@ -59,11 +62,13 @@ TEST(Program, AKilledProgramStoresNothing)
 {
     ProgramRun run;
     ASSERT_TRUE(run.start(false));
-    // The writable folders appear at start; give the window time to activate.
-    for (int i = 0; i < 600 && !QFileInfo(run.dataDir() + QStringLiteral("/kom")).isDir(); ++i)
-        QThread::msleep(50);
-    ASSERT_TRUE(QFileInfo(run.dataDir() + QStringLiteral("/kom")).isDir());
-    QThread::msleep(1500);
+    // The program says when its first page is up: the settings are read and
+    // the window is working.
+    QByteArray said;
+    while (!said.contains('\n') && run.process.waitForReadyRead(60000))
+        said += run.process.readAllStandardOutput();
+    ASSERT_EQ(said, QByteArray("velunto: bereit\n"));
+    EXPECT_TRUE(QFileInfo(run.dataDir() + QStringLiteral("/kom")).isDir());
     ASSERT_EQ(run.process.state(), QProcess::Running);
     run.process.kill();
     run.process.waitForFinished(10000);

@@ -3,7 +3,7 @@
 #include "app/documentpropertiesdialog.h"
 #include "app/topiclibrary.h"
 #include "document/documentfile.h"
-#include "document/kinds.h"
+#include "document/objectkinds.h"
 #include "library/topiclist.h"
 #include "library/ui/topiclistwindow.h"
 #include "library/worksheetlogo.h"

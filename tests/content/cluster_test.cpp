@@ -3,7 +3,8 @@
 #include "content/cluster/clusterlayout.h"
 #include "content/cluster/clusterpainting.h"
 #include "document/document.h"
-#include "document/kinds.h"
+#include "document/documenttypes.h"
+#include "document/objectkinds.h"
 #include "view/objectpainter.h"
 #include "view/viewstate.h"
 
@@ -173,10 +174,11 @@ TEST(ClusterBackground, BasketColoursLinesAndTheBadgeOfARun)
     doc.header.SpaltenHtgd[1] = {0xFF0000, 50};  // blue, half
     doc.header.LueckenTabelleLinie = 1;
     doc.header.LueckenTabelleLinieCol = 0x00FF00;
-    ViewState view;
+    Session session;
+    ViewState view{session};
 
     auto paint = [&](bool running) {
-        view.mode = running ? AppMode::Exercise : AppMode::LearningView;
+        session.setMode(running ? AppMode::Exercise : AppMode::LearningView);
         QImage page(kPage, QImage::Format_ARGB32_Premultiplied);
         page.fill(Qt::white);
         QPainter p(&page);
@@ -213,8 +215,9 @@ TEST(ClusterCards, ARunShowsOnlyTheCardsAlreadySorted)
     setCell(doc, 0, 1, 0, QStringLiteral("Titel"));
     RandomSource random;
     layoutCluster(doc, kPage, random);
-    ViewState view;
-    view.mode = AppMode::Exercise;
+    Session session;
+    ViewState view{session};
+    session.setMode(AppMode::Exercise);
     QImage page(kPage, QImage::Format_ARGB32_Premultiplied);
     QPainter p(&page);
     PainterCanvas canvas(&p);

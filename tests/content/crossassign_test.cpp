@@ -3,7 +3,8 @@
 #include "content/crossassign/pairlayout.h"
 #include "content/crossassign/pairpainting.h"
 #include "document/document.h"
-#include "document/kinds.h"
+#include "document/documenttypes.h"
+#include "document/objectkinds.h"
 #include "view/objectpainter.h"
 #include "view/viewstate.h"
 
@@ -47,7 +48,8 @@ std::vector<int> queryElements(const Document& doc)
     std::vector<int> found;
     for (int i = 0; i < doc.objectCount(); ++i) {
         const ObjDataTyp& o = doc.objects[i];
-        if ((o.Typ == 51 || o.Typ == 53) && o.FrageNummer > 0)
+        if ((o.Typ == ObjectKind::PairQueryText || o.Typ == ObjectKind::PairQueryImage) &&
+            o.FrageNummer > 0)
             found.push_back(i);
     }
     return found;
@@ -251,7 +253,8 @@ TEST(PairLine, RunsFromTheAnchorToTheCardAndLosesItsMiddleOnATaskSheet)
     layoutPairs(doc, kPage);
     RandomSource random(3);
     shufflePairs(doc, random);
-    ViewState view;
+    Session session;
+    ViewState view{session};
     QImage page(kPage, QImage::Format_ARGB32_Premultiplied);
     QPainter p(&page);
     PainterCanvas canvas(&p);

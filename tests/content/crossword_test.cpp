@@ -3,7 +3,8 @@
 #include "content/crossword/crosswordlayout.h"
 #include "content/crossword/crosswordnavigation.h"
 #include "document/document.h"
-#include "document/kinds.h"
+#include "document/documenttypes.h"
+#include "document/objectkinds.h"
 #include "support/fixedwidthcanvas.h"
 #include "view/objectpainter.h"
 #include "view/viewstate.h"
@@ -185,7 +186,8 @@ TEST(CrosswordLayout, PaintsBoxesMarksAndTitledClues)
     page.fill(Qt::white);
     QPainter p(&page);
     velunto::testing::FixedWidthCanvas canvas;
-    ViewState view;
+    Session session;
+    ViewState view{session};
     DrawContext ctx{&p, &canvas, &doc, &view, kPage};
     paintCrossword(ctx);
 
@@ -227,14 +229,15 @@ TEST(CrosswordLayout, LetterBoxesCoveredOpenAndShown)
     QImage page(kPage, QImage::Format_ARGB32_Premultiplied);
     QPainter p(&page);
     PainterCanvas canvas(&p);
-    ViewState view;
+    Session session;
+    ViewState view{session};
     DrawContext ctx{&p, &canvas, &doc, &view, kPage};
     const CrosswordBoxes boxes = crosswordBoxes(doc.header, kPage);
     const QRect inside = boxes.boxRect(kPage, 1, 0).adjusted(2, 2, -2, -2);
 
     auto paint = [&](int cover, bool running) {
         page.fill(Qt::white);
-        view.mode = running ? AppMode::Exercise : AppMode::LearningView;
+        session.setMode(running ? AppMode::Exercise : AppMode::LearningView);
         doc.objects[1].Abdeckung = cover;
         EXPECT_EQ(drawCrosswordCell(ctx, 1), inside);
         int white = 0;

@@ -3,7 +3,7 @@
 #include "content/ui/cellgrid.h"
 #include "content/ui/marginsdialog.h"
 #include "document/document.h"
-#include "document/kinds.h"
+#include "document/objectkinds.h"
 #include "platform/prompter.h"
 
 #include <gtest/gtest.h>

@@ -6,7 +6,8 @@
 #include "content/multiplechoice/solutionpictures.h"
 #include "document/commatext.h"
 #include "document/document.h"
-#include "document/kinds.h"
+#include "document/documenttypes.h"
+#include "document/objectkinds.h"
 
 #include <gtest/gtest.h>
 

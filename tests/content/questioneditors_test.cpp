@@ -4,7 +4,7 @@
 #include "content/questions/ui/singlequestionseditor.h"
 #include "content/ui/marginsdialog.h"
 #include "document/document.h"
-#include "document/kinds.h"
+#include "document/objectkinds.h"
 #include "platform/prompter.h"
 
 #include <gtest/gtest.h>

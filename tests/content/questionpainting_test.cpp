@@ -3,7 +3,8 @@
 #include "content/multiplechoice/questionrecord.h"
 #include "content/questions/questionlayout.h"
 #include "document/document.h"
-#include "document/kinds.h"
+#include "document/documenttypes.h"
+#include "document/objectkinds.h"
 #include "view/pagecomposer.h"
 #include "view/pagegeometry.h"
 #include "view/viewstate.h"
@@ -18,7 +19,8 @@ namespace {
 struct QuestionPage
 {
     Document doc;
-    ViewState view;
+    Session session;
+    ViewState view{session};
     PageComposer composer{doc, view};
 
     explicit QuestionPage(int dokTyp)
@@ -67,7 +69,7 @@ TEST(QuestionPainting, SingleQuestionsShowTheCurrentQuestionOnly)
                        "auf keinen Fall in eine einzige Zeile passt und deshalb umbrochen "
                        "und verkleinert werden muss, damit sie nicht über den Rand läuft // zwei");
     buildSingleQuestions(page.doc, true);
-    page.view.currentQuestion = 2;
+    page.session.setCurrentQuestion(2);
     page.composer.redraw();
 
     EXPECT_EQ(page.painted(ObjectKind::QuestionText), std::vector<int>{2});
@@ -84,8 +86,8 @@ TEST(QuestionPainting, SingleQuestionsShowTheCurrentQuestionOnly)
 
     // A question number beyond the count shows the first question; in an
     // exercise the captions go and the buttons turn grey.
-    page.view.currentQuestion = 9;
-    page.view.mode = AppMode::Exercise;
+    page.session.setCurrentQuestion(9);
+    page.session.setMode(AppMode::Exercise);
     page.composer.redraw();
     EXPECT_EQ(page.painted(ObjectKind::QuestionText), std::vector<int>{1});
     EXPECT_TRUE(page.painted(ObjectKind::QuestionCaption).empty());
@@ -123,23 +125,24 @@ TEST(QuestionPainting, MultipleChoiceBoxesShowTheSolutionWhenUncovered)
     EXPECT_EQ(page.at(covered.topLeft() + QPoint(3, 3)), toQColor(0xFFE4CA));
 
     // The second question's picture answer without picture is an empty card.
-    page.view.currentQuestion = 2;
+    page.session.setCurrentQuestion(2);
     page.composer.redraw();
     const int card = page.first(ObjectKind::McAnswerImage, 2);
     EXPECT_FALSE(page.composer.paintedRect(card).isEmpty());
     // During a run the pupil's tick boxes stand where the boxes were, and
     // the answers where the answer order put them.
-    page.view.currentQuestion = 1;
+    page.session.setCurrentQuestion(1);
     page.composer.redraw();
     const int yes = right + 1;
     const int no = right + 3;
     const int yesTop = page.composer.paintedRect(yes).top();
     const int noTop = page.composer.paintedRect(no).top();
-    page.view.mode = AppMode::Exercise;
-    page.view.answerPlaces.resize(size_t(page.doc.objectCount()));
+    page.session.setMode(AppMode::Exercise);
+    std::vector<int> places(size_t(page.doc.objectCount()));
     for (int k = 0; k < page.doc.objectCount(); ++k)
-        page.view.answerPlaces[size_t(k)] = k;
-    std::swap(page.view.answerPlaces[size_t(yes)], page.view.answerPlaces[size_t(no)]);
+        places[size_t(k)] = k;
+    std::swap(places[size_t(yes)], places[size_t(no)]);
+    page.session.setAnswerPlaces(std::move(places));
     page.composer.redraw();
     EXPECT_TRUE(page.painted(ObjectKind::McAnswerBox).empty());
     EXPECT_EQ(page.composer.paintedRect(yes).top(), noTop);

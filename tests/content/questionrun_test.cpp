@@ -1,7 +1,8 @@
 #include "content/multiplechoice/mcpermutation.h"
 #include "content/multiplechoice/mcquestion.h"
 #include "content/questions/questionlayout.h"
-#include "document/kinds.h"
+#include "document/documenttypes.h"
+#include "document/objectkinds.h"
 #include "exercise/runfixture.h"
 
 #include <gtest/gtest.h>

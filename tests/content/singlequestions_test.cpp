@@ -3,7 +3,8 @@
 #include "content/questions/questionnavigation.h"
 #include "content/questions/questiontext.h"
 #include "document/document.h"
-#include "document/kinds.h"
+#include "document/documenttypes.h"
+#include "document/objectkinds.h"
 
 #include <gtest/gtest.h>
 
@@ -180,7 +181,8 @@ TEST(QuestionLayout, TheEditorTurnsAnotherTypeIntoSingleQuestions)
     // The label stays, the other type's objects are gone.
     EXPECT_EQ(doc.objects[0].Typ, ObjectKind::FixedLabel);
     for (const ObjDataTyp& o : doc.objects)
-        EXPECT_TRUE(o.Typ == ObjectKind::FixedLabel || (o.Typ >= 10 && o.Typ <= 17)) << o.Typ;
+        EXPECT_TRUE(o.Typ == ObjectKind::FixedLabel || findKind(o.Typ)->owner == DokTyp::Questions)
+            << o.Typ;
     EXPECT_EQ(doc.objects.back().Text, "acht");
     EXPECT_EQ(doc.objects.back().Farbe, 0x800000);
 }

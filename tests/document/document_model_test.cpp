@@ -1,5 +1,7 @@
+#include "content/contentregistry.h"
 #include "document/document.h"
-#include "document/kinds.h"
+#include "document/documenttypes.h"
+#include "document/objectkinds.h"
 
 #include <gtest/gtest.h>
 
@@ -107,10 +109,12 @@ TEST(DocumentModel, DeleteAllAuthoredKeepsContentAndRebuilds)
 {
     Document doc;
     int rebuilds = 0;
-    doc.setRebuildHook([&](Document& d) {
-        ++rebuilds;
-        d.addGeneratedObject(ObjectKind::GapCard, 1, QStringLiteral("Osten"), -1, 0.5, 0.5, 2, 0);
-    });
+    const ScopedContentType cloze({.dokTyp = DokTyp::Cloze, .build = [&](Document& d, bool) {
+                                       ++rebuilds;
+                                       d.addGeneratedObject(ObjectKind::GapCard, 1,
+                                                            QStringLiteral("Osten"), -1, 0.5, 0.5,
+                                                            2, 0);
+                                   }});
     EXPECT_FALSE(doc.deleteAllAuthoredObjects());
     EXPECT_EQ(rebuilds, 0);
 
@@ -118,11 +122,11 @@ TEST(DocumentModel, DeleteAllAuthoredKeepsContentAndRebuilds)
     doc.header.lueckentext = QStringLiteral("Die Sonne geht im <<Osten>> auf.");
     doc.addGeneratedObject(ObjectKind::FixedLabel, 1, QStringLiteral("a"), -1, 0, 0, 0, 0);
     doc.addGeneratedObject(ObjectKind::GapCard, 1, QStringLiteral("Osten"), -1, 0, 0, 0, 0);
-    doc.addGeneratedObject(31, 1, QStringLiteral("cell"), -1, 0, 0, 0, 0);
+    doc.addGeneratedObject(ObjectKind::TableFixedImage, 1, QStringLiteral("cell"), -1, 0, 0, 0, 0);
     EXPECT_TRUE(doc.deleteAllAuthoredObjects());
     EXPECT_EQ(rebuilds, 1);
     ASSERT_EQ(doc.objectCount(), 2);
-    EXPECT_EQ(doc.objects[0].Typ, 31);
+    EXPECT_EQ(doc.objects[0].Typ, ObjectKind::TableFixedImage);
     EXPECT_EQ(doc.objects[1].Typ, ObjectKind::GapCard);
     EXPECT_FALSE(doc.header.lueckentext.isEmpty());
 }

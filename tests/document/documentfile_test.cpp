@@ -2,8 +2,10 @@
 
 #include "common/binarystream.h"
 #include "common/filemessages.h"
+#include "content/contentregistry.h"
+#include "document/documenttypes.h"
 #include "document/fontfactor.h"
-#include "document/kinds.h"
+#include "document/objectkinds.h"
 #include "document/picturecodec.h"
 #include "support/pngfixtures.h"
 #include "support/sampledocuments.h"
@@ -130,7 +132,8 @@ TEST_F(DocumentFileTest, EveryTypeSurvivesSaveAndLoad)
 
         Document loaded;
         int rebuilds = 0;
-        loaded.setRebuildHook([&](Document&) { ++rebuilds; });
+        const ScopedContentType counting(
+            {.dokTyp = type.dokTyp, .build = [&](Document&, bool) { ++rebuilds; }});
         loaded.setModified();
         const LoadResult result = loadDocument(loaded, file);
         ASSERT_TRUE(result.ok);
@@ -422,7 +425,8 @@ TEST_F(DocumentFileTest, RefusedFilesLeaveTheStartDocumentAndSayWhy)
         buildSampleDocument(doc, DokTyp::Cluster, 0);
         doc.header.FileName = QStringLiteral("/vorher.vlt");
         int rebuilds = 0;
-        doc.setRebuildHook([&](Document&) { ++rebuilds; });
+        const ScopedContentType counting(
+            {.dokTyp = DokTyp::Cluster, .build = [&](Document&, bool) { ++rebuilds; }});
         const LoadResult result = loadBytes(doc, c.bytes);
         EXPECT_FALSE(result.ok);
         EXPECT_EQ(texts(result.messages),

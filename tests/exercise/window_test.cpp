@@ -28,6 +28,7 @@ class ExerciseWindow : public ::testing::Test
 {
   public:
     Document doc;
+    Session session;
     Settings settings;
     FakeClock clock;
     FakePauses pauses{clock};
@@ -44,7 +45,7 @@ class ExerciseWindow : public ::testing::Test
         ASSERT_TRUE(loadDocument(doc, sample).ok);
         qputenv("VELUNTO_RANDOM_SEED", "2024");
         settings.options.AskParticipantName = true;
-        view = std::make_unique<LearningView>(doc, prompter);
+        view = std::make_unique<LearningView>(doc, session, prompter);
         view->resize(1200, 760);
         view->show();
         view->documentLoaded();
@@ -108,7 +109,7 @@ class ExerciseWindow : public ::testing::Test
     // The drawn card of a page object in pixels of the exercise area.
     QRect targetRect(int object) const
     {
-        return controller->run().page().toArea(doc.objects[object].drawnBounds);
+        return controller->run().page().toArea(view->composer().cards().bounds(object));
     }
 
     // Drags the card with the mouse until the middle of its left edge lies in

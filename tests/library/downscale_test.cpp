@@ -1,6 +1,7 @@
 #include "topicfolder.h"
 
-#include "document/kinds.h"
+#include "document/documenttypes.h"
+#include "document/objectkinds.h"
 #include "library/downscale.h"
 #include "view/pagegeometry.h"
 

@@ -1,6 +1,6 @@
 #include "topicfolder.h"
 
-#include "document/kinds.h"
+#include "document/objectkinds.h"
 #include "document/picturecodec.h"
 #include "library/folderbatch.h"
 #include "library/previews.h"

@@ -1,5 +1,6 @@
 #include "document/documentfile.h"
-#include "document/kinds.h"
+#include "document/documenttypes.h"
+#include "document/objectkinds.h"
 #include "library/topiclist.h"
 
 #include <QDir>

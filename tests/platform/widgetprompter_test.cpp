@@ -1,10 +1,10 @@
+#include "platform/ui/dialogrunner.h"
 #include "platform/ui/widgetprompter.h"
 
 #include <QApplication>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -22,22 +22,25 @@ struct SeenBox
 
 // Presses the button captioned press (or Escape when empty) on the next
 // message box and records what the box showed.
-void pressOnNextBox(SeenBox& seen, const QString& press)
+velunto::DialogRunner pressOnBox(SeenBox& seen, const QString& press)
 {
-    QTimer::singleShot(0, [&seen, press] {
-        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        ASSERT_NE(box, nullptr);
+    return [&seen, press](QDialog& dialog) {
+        auto* box = qobject_cast<QMessageBox*>(&dialog);
+        EXPECT_NE(box, nullptr);
+        if (box == nullptr)
+            return int(QDialog::Rejected);
         for (QAbstractButton* b : box->buttons())
             seen.buttons << b->text();
         seen.text = box->text();
         if (press.isEmpty()) {
             box->reject();
-            return;
+            return box->result();
         }
         for (QAbstractButton* b : box->buttons())
             if (b->text() == press)
                 b->click();
-    });
+        return box->result();
+    };
 }
 
 } // namespace
@@ -62,10 +65,10 @@ TEST(WidgetPrompter, GermanButtonsAnswerAndLineBreaksShow)
     };
     for (const Case& c : cases) {
         SeenBox seen;
-        pressOnNextBox(seen, c.press);
-        const Answer answer = prompter.message(
+        const ScopedDialogRunner answer(pressOnBox(seen, c.press));
+        const Answer given = prompter.message(
             Prompter::Kind::Confirmation, QStringLiteral("Erste Zeile\r\nZweite Zeile"), c.buttons);
-        EXPECT_EQ(answer, c.expected) << c.press.toStdString();
+        EXPECT_EQ(given, c.expected) << c.press.toStdString();
         QStringList sortedSeen = seen.buttons;
         QStringList sortedExpected = c.captions;
         sortedSeen.sort();

@@ -5,7 +5,8 @@
 // format tests and the fuzzing seed corpus.
 
 #include "document/document.h"
-#include "document/kinds.h"
+#include "document/documenttypes.h"
+#include "document/objectkinds.h"
 
 #include <gtest/gtest.h>
 
@@ -60,9 +61,8 @@ inline const std::vector<SampleType>& sampleTypes()
 // One object of every authored kind with values away from the defaults.
 inline void addAuthoredObjects(Document& doc)
 {
-    const int kinds[] = {0, 1, 2, 4, 5, 6, 7, 8};
     int seed = 1;
-    for (int kind : kinds) {
+    for (int kind : kindsWith(KindFlag::EditorKind)) {
         ObjDataTyp o;
         o.Typ = kind;
         o.Sx = 0.1 * seed;
@@ -72,7 +72,7 @@ inline void addAuthoredObjects(Document& doc)
         o.Text = QStringLiteral("erste Zeile \"zitiert\", mit Komma\r\nzweite\r\n\r\n  Ende  ");
         o.KAusr = seed % 6;
         o.TAusr = seed % 3;
-        o.Ebene = isPointKind(kind) || kind == 8 ? 2 : 1;
+        o.Ebene = isPointKind(kind) || kind == ObjectKind::ImageLink ? 2 : 1;
         o.Sline = seed % 2;
         o.Fsize = seed - 3;
         o.KAusrAktiv = (seed + 1) % 6;
@@ -172,7 +172,8 @@ inline void buildSampleDocument(Document& doc, int dokTyp, int dokUnterTyp)
     case DokTyp::Questions: {
         h.fragentext = QStringLiteral("Frage 1?\r\nAntwort 1\r\nFrage 2?\r\nAntwort 2");
         // Single questions keep their generated objects in the file.
-        for (int kind : {10, 11, 12, 17})
+        for (int kind : {ObjectKind::QuestionAnswer, ObjectKind::QuestionText,
+                         ObjectKind::NavPrevious, ObjectKind::QuestionCaption})
             doc.addGeneratedObject(kind, 1, QStringLiteral("Frage %1").arg(kind), 1, 0.5, 0.4, 0,
                                    2);
         break;

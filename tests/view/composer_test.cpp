@@ -1,5 +1,6 @@
 #include "common/random.h"
 #include "document/document.h"
+#include "view/covering.h"
 #include "view/hittest.h"
 #include "view/numbering.h"
 #include "view/pagecomposer.h"
@@ -24,7 +25,8 @@ constexpr QRgb kBase = qRgb(0, 0, 0);
 struct Page
 {
     Document doc;
-    ViewState view;
+    Session session;
+    ViewState view{session};
     PageComposer composer{doc, view};
 
     Page()
@@ -53,7 +55,7 @@ struct Page
 
     QRect card(int index) const
     {
-        const RectD& b = doc.objects[index].drawnBounds;
+        const RectD b = composer.cards().bounds(index);
         const QSize s = view.pictureSize();
         return QRect(QPoint(qRound(b.left * s.width()), qRound(b.top * s.height())),
                      QPoint(qRound(b.right * s.width()) - 1, qRound(b.bottom * s.height()) - 1));
@@ -101,7 +103,7 @@ TEST(Composer, MarginZoneBaseImageAndItsOpacity)
     EXPECT_EQ(p.pixel({10, 10}), qRgb(255, 255, 255));
     EXPECT_EQ(p.pixel({400, 250}), qRgb(255, 255, 255));
     // ... except while an exercise runs.
-    p.view.mode = AppMode::Exercise;
+    p.session.setMode(AppMode::Exercise);
     p.composer.redraw();
     EXPECT_EQ(p.pixel({10, 10}), qRgb(255, 255, 0));
 }
@@ -149,7 +151,7 @@ TEST(Composer, NumberCircleFollowsTheTargetSizeInAnExercise)
     const int i = p.label(ObjectKind::QueryLabel, 0.5, 0.5, QStringLiteral("Zellkern"));
     p.doc.objects[i].Abdeckung = -1;
     p.doc.objects[i].Nummer = 1;
-    p.view.mode = AppMode::Exercise;
+    p.session.setMode(AppMode::Exercise);
     auto redCount = [&] {
         p.composer.redraw();
         return countPixels(p.composer.page(), p.card(i), isRed);
@@ -175,7 +177,7 @@ TEST(Composer, TinyBoxesStillDraw)
     p.doc.objects[i].Nummer = 12;
     p.composer.redraw();
     EXPECT_EQ(p.composer.page().size(), QSize(40, 25));
-    EXPECT_TRUE(wasDrawn(p.doc.objects[i]));
+    EXPECT_TRUE(p.composer.cards().wasDrawn(i));
 
     // An empty viewport and a missing BaseImage give a page all the same.
     p.doc.baseImage = QImage();
@@ -222,7 +224,13 @@ TEST(Composer, UncoveringRepaintsOnlyTheFieldAndMatchesAFullCompose)
     p.doc.objects[far].Abdeckung = -1;
     p.composer.redraw();
 
-    const QRect changed = p.composer.toggleCover(query);
+    // The composer follows the Document: the toggle alone repaints the field.
+    QRect changed;
+    p.composer.setPageChanged([&](const QRect& area, bool recomposed) {
+        EXPECT_FALSE(recomposed);
+        changed |= area;
+    });
+    EXPECT_TRUE(toggleCover(p.doc, query));
     EXPECT_EQ(p.doc.objects[query].Abdeckung, 0);
     EXPECT_TRUE(changed.contains(p.card(query)));
     EXPECT_LT(changed.width() * changed.height(), 800 * 500 / 10);
@@ -235,13 +243,15 @@ TEST(Composer, UncoveringRepaintsOnlyTheFieldAndMatchesAFullCompose)
     EXPECT_EQ(p.composer.background(), fresh.composer.background());
 
     // And back again.
-    p.composer.toggleCover(query);
+    toggleCover(p.doc, query);
     fresh.doc.objects[query].Abdeckung = -1;
     fresh.composer.redraw();
     EXPECT_EQ(p.composer.page(), fresh.composer.page());
 
     // A fixed label is not coverable.
-    EXPECT_TRUE(p.composer.toggleCover(under).isEmpty());
+    changed = QRect();
+    EXPECT_FALSE(toggleCover(p.doc, under));
+    EXPECT_TRUE(changed.isNull());
     EXPECT_EQ(p.doc.objects[under].Abdeckung, 0);
 }
 
@@ -278,14 +288,14 @@ TEST(Composer, LayersHideObjectsAndHitTestFollowsTheDrawing)
     const QPoint centre = p.card(info).center();
     EXPECT_NE(p.pixel(centre), kBase);
     const QPointF pagePoint(centre.x() / 800.0, centre.y() / 500.0);
-    EXPECT_EQ(hitTest(p.doc, p.view, pagePoint), info);
+    EXPECT_EQ(hitTest(p.doc, p.view, p.composer.cards(), pagePoint), info);
     const QPoint q = p.card(query).center();
-    EXPECT_EQ(hitTest(p.doc, p.view, {q.x() / 800.0, q.y() / 500.0}), query);
+    EXPECT_EQ(hitTest(p.doc, p.view, p.composer.cards(), {q.x() / 800.0, q.y() / 500.0}), query);
 
     p.view.layers[Layer::InfoPoints] = false;
     p.composer.redraw();
     EXPECT_EQ(p.pixel(centre), kBase);
-    EXPECT_EQ(hitTest(p.doc, p.view, pagePoint), -1);
+    EXPECT_EQ(hitTest(p.doc, p.view, p.composer.cards(), pagePoint), -1);
 }
 
 TEST(Composer, ContentTypesPaintThroughStagesAndKindPainters)
@@ -293,13 +303,14 @@ TEST(Composer, ContentTypesPaintThroughStagesAndKindPainters)
     Page p;
     std::vector<PageComposer::Stage> stages;
     p.composer.addStageHook([&](PageComposer::Stage s, DrawContext&) { stages.push_back(s); });
-    const int generated = p.label(41, 0.5, 0.5);
+    const int generated = p.label(ObjectKind::ClusterQueryText, 0.5, 0.5);
     int drawn = -1;
-    p.composer.objectPainter().setKindPainter(41, [&](DrawContext& ctx, int index) {
-        drawn = index;
-        ctx.painter->fillRect(QRect(10, 10, 5, 5), Qt::red);
-        return QRect(10, 10, 5, 5);
-    });
+    p.composer.objectPainter().setKindPainter(
+        ObjectKind::ClusterQueryText, [&](DrawContext& ctx, int index) {
+            drawn = index;
+            ctx.painter->fillRect(QRect(10, 10, 5, 5), Qt::red);
+            return QRect(10, 10, 5, 5);
+        });
     p.composer.redraw();
     using S = PageComposer::Stage;
     EXPECT_EQ(stages, (std::vector<S>{S::Canvas, S::PageReady, S::Background, S::AfterObjects}));
@@ -385,7 +396,7 @@ TEST(Composer, DamagedValuesStillDraw)
     p.doc.objects[wide].ZIndex = INT_MIN;
     p.composer.redraw();
     const QRect page(QPoint(0, 0), p.view.pictureSize());
-    EXPECT_TRUE(wasDrawn(p.doc.objects[text]));
+    EXPECT_TRUE(p.composer.cards().wasDrawn(text));
     EXPECT_TRUE(page.intersects(p.card(text)));
     EXPECT_LE(p.card(wide).width(), 2 * page.width());
 }

@@ -42,9 +42,10 @@ TEST(ExerciseStates, EachStateHasItsOwnLook)
         o.Nummer = i + 1;
         doc.objects.push_back(o);
     }
-    ViewState view;
+    Session session;
+    ViewState view{session};
     view.setViewport(QSize(800, 500));
-    view.mode = AppMode::Exercise;
+    session.setMode(AppMode::Exercise);
     PageComposer composer(doc, view);
 
     struct Case
@@ -62,7 +63,7 @@ TEST(ExerciseStates, EachStateHasItsOwnLook)
     };
     for (const Case& c : cases) {
         doc.objects[0].Abdeckung = c.state;
-        view.exerciseTarget = c.target;
+        session.setExerciseTarget(c.target);
         composer.redraw();
         const QRect card = composer.paintedRect(0);
         ASSERT_FALSE(card.isEmpty());

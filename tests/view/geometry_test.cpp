@@ -1,4 +1,6 @@
+#include "content/contentregistry.h"
 #include "document/document.h"
+#include "document/objectkinds.h"
 #include "view/pagegeometry.h"
 #include "view/viewstate.h"
 
@@ -141,8 +143,7 @@ TEST(PageGeometry, TransformKeepsObjectsOverTheSamePicturePoint)
     doc.baseImage = picture(800, 800);
     const QSize base(800, 800);
     derivePageGeometry(doc.header, base);
-    const int kinds[] = {0, 1, 2, 4, 5, 6, 7, 8};
-    for (int kind : kinds) {
+    for (int kind : kindsWith(KindFlag::EditorKind)) {
         ObjDataTyp o;
         o.Typ = kind;
         o.Sx = 0.2;
@@ -158,7 +159,8 @@ TEST(PageGeometry, TransformKeepsObjectsOverTheSamePicturePoint)
     doc.objects.push_back(gap);
     const HeaderDataTyp before = doc.header;
     int rebuilt = 0;
-    doc.setRebuildHook([&](Document&) { ++rebuilt; });
+    const ScopedContentType counting(
+        {.dokTyp = DokTyp::Free, .build = [&](Document&, bool) { ++rebuilt; }});
 
     doc.header.SeitRatioBreite = 10;
     doc.header.SeitRatioHoehe = 7;
@@ -194,7 +196,8 @@ TEST(PageGeometry, TransformKeepsObjectsOverTheSamePicturePoint)
 
 TEST(ViewState, FitsThePageAndCentresIt)
 {
-    ViewState v;
+    Session session;
+    ViewState v{session};
     v.setViewport(QSize(1000, 800));
     v.fitPage(QSizeF(1400, 1000));
     EXPECT_EQ(v.pictureSize(), QSize(1000, 714));
@@ -208,7 +211,7 @@ TEST(ViewState, FitsThePageAndCentresIt)
     EXPECT_EQ(v.screenToPage(QPointF(-20, 5)), QPointF(0.0, 0.0));
 
     // At 200 % the viewport shows the middle of the page.
-    ViewState z;
+    ViewState z{session};
     z.setViewport(QSize(1000, 800));
     ASSERT_TRUE(z.setZoomIndex(4));
     z.fitPage(QSizeF(1000, 800));
@@ -226,7 +229,8 @@ TEST(ViewState, FitsThePageAndCentresIt)
 
 TEST(ViewState, EmptyViewportOrPageNeverDividesByZero)
 {
-    ViewState v;
+    Session session;
+    ViewState v{session};
     v.fitPage(QSizeF(0, 0));
     EXPECT_EQ(v.pictureSize(), QSize(1, 1));
     v.setViewport(QSize(0, 500));
@@ -247,12 +251,14 @@ TEST(ViewState, ZoomStaysInsideItsSteps)
     // 100 % -> 150 % -> 200 %; index 3 (175 %) may not step past 200 %.
     const Case cases[] = {{0, 2, 0}, {1, 3, 0}, {2, 4, 0}, {3, 4, 1}, {4, 4, 2}};
     for (const Case& c : cases) {
-        ViewState v;
+        Session session;
+        ViewState v{session};
         v.setZoomIndex(c.from);
         EXPECT_EQ(v.zoomInIndex(), c.in) << c.from;
         EXPECT_EQ(v.zoomOutIndex(), c.out) << c.from;
     }
-    ViewState v;
+    Session session;
+    ViewState v{session};
     EXPECT_FALSE(v.setZoomIndex(0));
     EXPECT_TRUE(v.setZoomIndex(9));
     EXPECT_EQ(v.zoomIndex(), 4);
@@ -263,7 +269,8 @@ TEST(ViewState, ZoomStaysInsideItsSteps)
 
 TEST(ViewState, ScrollingAndPanningStayOnThePage)
 {
-    ViewState v;
+    Session session;
+    ViewState v{session};
     v.setViewport(QSize(1000, 700));
     v.setZoomIndex(4);
     v.fitPage(QSizeF(1000, 700));

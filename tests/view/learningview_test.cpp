@@ -1,6 +1,7 @@
 #include "common/filemessages.h"
 #include "document/document.h"
 #include "platform/prompter.h"
+#include "view/covering.h"
 #include "view/pagegeometry.h"
 #include "view/ui/baseimagedialog.h"
 #include "view/ui/coversheet.h"
@@ -49,6 +50,7 @@ void drag(QWidget* w, QPoint from, QPoint to, Qt::MouseButton button)
 struct Fixture
 {
     Document doc;
+    Session session;
     ScriptedPrompter prompter;
     QWidget window;
     LearningView* view;
@@ -59,7 +61,7 @@ struct Fixture
         doc.baseImage.fill(Qt::darkGray);
         derivePageGeometry(doc.header, doc.baseImage.size());
         window.resize(800, 500);
-        view = new LearningView(doc, prompter, &window);
+        view = new LearningView(doc, session, prompter, &window);
         view->resize(800, 500);
     }
 
@@ -81,7 +83,7 @@ struct Fixture
     // The centre of an object's card in the widget.
     QPoint at(int index) const
     {
-        const RectD& b = doc.objects[index].drawnBounds;
+        const RectD b = view->composer().cards().bounds(index);
         return view->state().pageToScreen((b.left + b.right) / 2, (b.top + b.bottom) / 2);
     }
 };
@@ -124,9 +126,33 @@ TEST(LearningView, PointerUncoversAndCoversQueryFields)
     // In an exercise the page does not uncover.
     f.view->coverAll();
     f.view->setTool(Tool::Pointer);
-    f.view->state().mode = AppMode::Exercise;
+    f.session.setMode(AppMode::Exercise);
     click(f.view, f.at(query));
     EXPECT_EQ(f.doc.objects[query].Abdeckung, -1);
+}
+
+TEST(LearningView, ShowsChangesMadeThroughTheCore)
+{
+    Fixture f;
+    const int query = f.add(ObjectKind::QueryLabel, 0.3, 0.3);
+    const int fixed = f.add(ObjectKind::FixedLabel, 0.7, 0.3);
+    f.view->documentLoaded();
+    const QImage before = f.view->shownPicture();
+
+    // Nothing here calls the view: it follows the Document and the session.
+    toggleCover(f.doc, query);
+    EXPECT_NE(f.view->shownPicture(), before);
+    toggleCover(f.doc, query);
+    EXPECT_EQ(f.view->shownPicture(), before);
+
+    f.doc.objects[fixed].Text = QStringLiteral("Ein viel längerer Text");
+    f.doc.notifyObjectChanged(fixed, ObjectAspect::Text);
+    EXPECT_NE(f.view->shownPicture(), before);
+    EXPECT_EQ(f.view->shownPicture(), f.view->composer().page().copy(
+                                          QRect(f.view->state().visibleOrigin(), QSize(800, 500))));
+
+    f.doc.setBaseImage(Document::blankPicture(0x0000FF));
+    EXPECT_EQ(f.view->shownPicture().pixel(5, 5), qRgb(255, 0, 0));
 }
 
 TEST(LearningView, ZoomAndPanning)
@@ -270,13 +296,13 @@ TEST(LearningView, NavigationButtonsChangeTheQuestion)
 {
     Fixture f;
     f.doc.header.AnzFrageNummern = 3;
-    const int back = f.add(12, 0.1, 0.9);
-    const int next = f.add(13, 0.3, 0.9);
-    const int last = f.add(15, 0.5, 0.9);
-    const int first = f.add(14, 0.7, 0.9);
-    const int random = f.add(16, 0.9, 0.9);
+    const int back = f.add(ObjectKind::NavPrevious, 0.1, 0.9);
+    const int next = f.add(ObjectKind::NavNext, 0.3, 0.9);
+    const int last = f.add(ObjectKind::NavLast, 0.5, 0.9);
+    const int first = f.add(ObjectKind::NavFirst, 0.7, 0.9);
+    const int random = f.add(ObjectKind::NavRandom, 0.9, 0.9);
     f.view->documentLoaded();
-    auto q = [&] { return f.view->state().currentQuestion; };
+    auto q = [&] { return f.session.currentQuestion(); };
     click(f.view, f.at(back));
     EXPECT_EQ(q(), 1);
     click(f.view, f.at(next));

@@ -2,6 +2,7 @@
 #include "document/document.h"
 #include "view/hittest.h"
 #include "view/numbering.h"
+#include "view/viewstate.h"
 
 #include <gtest/gtest.h>
 
@@ -50,9 +51,12 @@ TEST(Numbering, Labels)
 TEST(Numbering, OrderedTopToBottomThenLeftToRight)
 {
     Document doc;
-    doc.objects = {object(0, 0.5, 0.6), object(1, 0.1, 0.1), object(6, 0.7, 0.2),
-                   object(0, 0.2, 0.2), object(3, 0.9, 0.05)};
-    ViewState view;
+    doc.objects = {
+        object(ObjectKind::QueryLabel, 0.5, 0.6), object(ObjectKind::FixedLabel, 0.1, 0.1),
+        object(ObjectKind::QueryImage, 0.7, 0.2), object(ObjectKind::QueryLabel, 0.2, 0.2),
+        object(ObjectKind::GapCard, 0.9, 0.05)};
+    Session session;
+    ViewState view{session};
     RandomSource random;
 
     const auto list = numberObjects(doc, view, NumberingMode::Ordered, random);
@@ -70,9 +74,12 @@ TEST(Numbering, AlphabeticalIgnoresCase)
 {
     Document doc;
     doc.header.GeordnetArt = 1;
-    doc.objects = {object(0, 0, 0.1, "birne"), object(0, 0, 0.2, "Apfel"),
-                   object(0, 0, 0.3, "apfelsine"), object(0, 0, 0.4, "Banane")};
-    ViewState view;
+    doc.objects = {object(ObjectKind::QueryLabel, 0, 0.1, "birne"),
+                   object(ObjectKind::QueryLabel, 0, 0.2, "Apfel"),
+                   object(ObjectKind::QueryLabel, 0, 0.3, "apfelsine"),
+                   object(ObjectKind::QueryLabel, 0, 0.4, "Banane")};
+    Session session;
+    ViewState view{session};
     RandomSource random;
     numberObjects(doc, view, NumberingMode::Ordered, random);
     EXPECT_EQ(numbers(doc), (std::vector<int>{4, 1, 2, 3}));
@@ -91,11 +98,14 @@ TEST(Numbering, AmongEqualKeysTheFirstFoundIsTakenFirst)
     } cases[] = {
         {"alphabetical",
          1,
-         {object(0, 0, 0.1, "Birne"), object(0, 0, 0.2, "apfel"), object(0, 0, 0.3, "Apfel")},
+         {object(ObjectKind::QueryLabel, 0, 0.1, "Birne"),
+          object(ObjectKind::QueryLabel, 0, 0.2, "apfel"),
+          object(ObjectKind::QueryLabel, 0, 0.3, "Apfel")},
          {3, 1, 2}},
         {"top to bottom",
          0,
-         {object(0, 0.5, 0.5), object(0, 0.1, 0.1), object(0, 0.5, 0.5)},
+         {object(ObjectKind::QueryLabel, 0.5, 0.5), object(ObjectKind::QueryLabel, 0.1, 0.1),
+          object(ObjectKind::QueryLabel, 0.5, 0.5)},
          {2, 1, 3}},
     };
     for (const auto& c : cases) {
@@ -103,7 +113,8 @@ TEST(Numbering, AmongEqualKeysTheFirstFoundIsTakenFirst)
         Document doc;
         doc.header.GeordnetArt = c.geordnetArt;
         doc.objects = c.objects;
-        ViewState view;
+        Session session;
+        ViewState view{session};
         RandomSource random;
         numberObjects(doc, view, NumberingMode::Ordered, random);
         EXPECT_EQ(numbers(doc), c.numbers);
@@ -114,8 +125,9 @@ TEST(Numbering, RandomIsAPermutationFromTheProgramsGenerator)
 {
     Document doc;
     for (int i = 0; i < 12; ++i)
-        doc.objects.push_back(object(0, 0.1, 0.05 * i));
-    ViewState view;
+        doc.objects.push_back(object(ObjectKind::QueryLabel, 0.1, 0.05 * i));
+    Session session;
+    ViewState view{session};
     RandomSource a(4711);
     RandomSource b(4711);
     numberObjects(doc, view, NumberingMode::Random, a);
@@ -134,9 +146,11 @@ TEST(Numbering, RandomIsAPermutationFromTheProgramsGenerator)
 TEST(Numbering, HiddenFieldsLoseTheirNumber)
 {
     Document doc;
-    doc.objects = {object(0, 0, 0.1), object(0, 0, 0.2), object(0, 0, 0.3)};
+    doc.objects = {object(ObjectKind::QueryLabel, 0, 0.1), object(ObjectKind::QueryLabel, 0, 0.2),
+                   object(ObjectKind::QueryLabel, 0, 0.3)};
     doc.objects[1].Ebene = Layer::Layout;
-    ViewState view;
+    Session session;
+    ViewState view{session};
     RandomSource random;
     numberObjects(doc, view, NumberingMode::Ordered, random);
     EXPECT_EQ(numbers(doc), (std::vector<int>{1, 2, 3}));
@@ -152,13 +166,14 @@ TEST(Numbering, AnswerBoxesGetOnePermutationPerQuestion)
     doc.header.DokTyp = DokTyp::MultipleChoice;
     auto box = [](int question, int answers) {
         ObjDataTyp o;
-        o.Typ = 24;
+        o.Typ = ObjectKind::McAnswerBox;
         o.FrageNummer = question;
         o.AntwortAnz = answers;
         return o;
     };
     doc.objects = {box(1, 3), box(1, 3), box(1, 3), box(2, 2), box(2, 2)};
-    ViewState view;
+    Session session;
+    ViewState view{session};
     RandomSource random(99);
 
     numberObjects(doc, view, NumberingMode::Ordered, random);
@@ -177,60 +192,104 @@ TEST(Numbering, AnswerBoxesGetOnePermutationPerQuestion)
 namespace {
 
 // Objects whose drawn cards all cover the page point (0.5, 0.5).
-ObjDataTyp drawnAt(int kind, int z)
+struct DrawnPage
 {
-    ObjDataTyp o = object(kind, 0.5, 0.5);
-    o.ZIndex = z;
-    o.drawnBounds = {0.4, 0.4, 0.6, 0.6};
-    return o;
-}
+    Document doc;
+    DrawnCards cards;
+
+    void add(int kind, int z)
+    {
+        ObjDataTyp o = object(kind, 0.5, 0.5);
+        o.ZIndex = z;
+        doc.objects.push_back(o);
+        cards.remember(doc.objectCount() - 1, QRect(40, 40, 20, 20), QSize(100, 100));
+    }
+};
 
 } // namespace
 
 TEST(HitTest, HigherZIndexThenLaterObjectWins)
 {
-    Document doc;
-    doc.objects = {drawnAt(0, 0), drawnAt(0, 2), drawnAt(6, 2), drawnAt(0, 1)};
-    ViewState view;
-    EXPECT_EQ(hitTest(doc, view, {0.5, 0.5}), 2);
-    doc.objects[3].ZIndex = 3;
-    EXPECT_EQ(hitTest(doc, view, {0.5, 0.5}), 3);
-    EXPECT_EQ(hitTest(doc, view, {0.6, 0.5}), -1); // right edge is outside
-    EXPECT_EQ(hitTest(doc, view, {0.4, 0.4}), 3);  // top-left corner is inside
+    DrawnPage p;
+    p.add(ObjectKind::QueryLabel, 0);
+    p.add(ObjectKind::QueryLabel, 2);
+    p.add(ObjectKind::QueryImage, 2);
+    p.add(ObjectKind::QueryLabel, 1);
+    Session session;
+    ViewState view{session};
+    EXPECT_EQ(hitTest(p.doc, view, p.cards, {0.5, 0.5}), 2);
+    p.doc.objects[3].ZIndex = 3;
+    EXPECT_EQ(hitTest(p.doc, view, p.cards, {0.5, 0.5}), 3);
+    EXPECT_EQ(hitTest(p.doc, view, p.cards, {0.6, 0.5}), -1); // right edge is outside
+    EXPECT_EQ(hitTest(p.doc, view, p.cards, {0.4, 0.4}), 3);  // top-left corner is inside
 }
 
 TEST(HitTest, OnlyShownAndClickableObjectsAreHit)
 {
-    Document doc;
-    doc.objects = {drawnAt(0, 0), drawnAt(1, 5)};
-    ViewState view;
+    DrawnPage p;
+    p.add(ObjectKind::QueryLabel, 0);
+    p.add(ObjectKind::FixedLabel, 5);
+    Session session;
+    ViewState view{session};
     // A fixed label above the query label does not catch the click ...
-    EXPECT_EQ(hitTest(doc, view, {0.5, 0.5}), 0);
+    EXPECT_EQ(hitTest(p.doc, view, p.cards, {0.5, 0.5}), 0);
     // ... except in the object editor.
-    view.editorOpen = true;
-    EXPECT_EQ(hitTest(doc, view, {0.5, 0.5}), 1);
-    view.editorOpen = false;
+    session.setEditorOpen(true);
+    EXPECT_EQ(hitTest(p.doc, view, p.cards, {0.5, 0.5}), 1);
+    session.setEditorOpen(false);
 
     // An info point on a switched-off layer is neither drawn nor clickable.
-    Document points;
-    points.objects = {drawnAt(2, 0)};
-    points.objects[0].Ebene = Layer::InfoPoints;
-    EXPECT_EQ(hitTest(points, view, {0.5, 0.5}), 0);
+    DrawnPage points;
+    points.add(ObjectKind::InfoPoint, 0);
+    points.doc.objects[0].Ebene = Layer::InfoPoints;
+    points.doc.objects[0].PunktInUebung = 1;
+    EXPECT_EQ(hitTest(points.doc, view, points.cards, {0.5, 0.5}), 0);
     view.layers[Layer::InfoPoints] = false;
-    EXPECT_EQ(hitTest(points, view, {0.5, 0.5}), -1);
-    view.mode = AppMode::Exercise; // an exercise shows every layer
-    EXPECT_EQ(hitTest(points, view, {0.5, 0.5}), 0);
+    EXPECT_EQ(hitTest(points.doc, view, points.cards, {0.5, 0.5}), -1);
+    session.setMode(AppMode::Exercise); // an exercise shows every layer
+    EXPECT_EQ(hitTest(points.doc, view, points.cards, {0.5, 0.5}), 0);
 
     // Per-question kinds only for the current question; hidden cross
     // assignment elements and objects never drawn are never hit.
-    Document q;
-    q.objects = {drawnAt(10, 0), drawnAt(51, 0), object(0, 0.5, 0.5)};
-    q.objects[0].FrageNummer = 2;
-    q.objects[1].Sichtbar = 0;
-    ViewState questions;
-    EXPECT_EQ(hitTest(q, questions, {0.5, 0.5}), -1);
-    questions.currentQuestion = 2;
-    EXPECT_EQ(hitTest(q, questions, {0.5, 0.5}), 0);
-    q.objects[1].Sichtbar = 1;
-    EXPECT_EQ(hitTest(q, questions, {0.5, 0.5}), 1);
+    DrawnPage q;
+    q.add(ObjectKind::QuestionAnswer, 0);
+    q.add(ObjectKind::PairQueryText, 0);
+    q.doc.objects.push_back(object(ObjectKind::QueryLabel, 0.5, 0.5));
+    q.doc.objects[0].FrageNummer = 2;
+    q.doc.objects[1].Sichtbar = 0;
+    Session questionSession;
+    ViewState questions{questionSession};
+    EXPECT_EQ(hitTest(q.doc, questions, q.cards, {0.5, 0.5}), -1);
+    questionSession.setCurrentQuestion(2);
+    EXPECT_EQ(hitTest(q.doc, questions, q.cards, {0.5, 0.5}), 0);
+    q.doc.objects[1].Sichtbar = 1;
+    EXPECT_EQ(hitTest(q.doc, questions, q.cards, {0.5, 0.5}), 1);
+}
+
+TEST(HitTest, AnExerciseReachesOnlyWhatOpensThere)
+{
+    struct Case
+    {
+        int kind;
+        int punktInUebung;
+        bool hit;
+    };
+    // The author's "Auch in der Übung verfügbar" decides for the points and
+    // links of the page; those of a multiple-choice question always open.
+    const Case cases[] = {
+        {ObjectKind::QueryLabel, 1, false},     {ObjectKind::InfoPoint, 0, false},
+        {ObjectKind::InfoPoint, 1, true},       {ObjectKind::ImageLink, 1, true},
+        {ObjectKind::TableImageLink, 0, false}, {ObjectKind::McLink, 0, true},
+        {ObjectKind::McInfoPoint, 0, true},
+    };
+    for (const Case& c : cases) {
+        DrawnPage p;
+        p.add(c.kind, 0);
+        p.doc.objects[0].PunktInUebung = c.punktInUebung;
+        p.doc.objects[0].FrageNummer = 1;
+        Session session;
+        session.setMode(AppMode::Exercise);
+        ViewState view{session};
+        EXPECT_EQ(hitTest(p.doc, view, p.cards, {0.5, 0.5}) == 0, c.hit) << c.kind;
+    }
 }

@@ -18,9 +18,10 @@ namespace {
 struct Editing
 {
     Document doc;
-    ViewState view;
+    Session session;
+    ViewState view{session};
     PageComposer composer{doc, view};
-    ObjectEditor editor{doc, view};
+    ObjectEditor editor{doc, session, view, composer.cards()};
 
     Editing()
     {
@@ -48,6 +49,10 @@ struct Editing
     }
 
     ObjDataTyp& object(int i) { return doc.objects[std::size_t(i)]; }
+
+    // The page point under a pixel of the page control.
+    static QPointF at(double x, double y) { return {x / 1000.0, y / 1000.0}; }
+    static QPointF at(QPointF screen) { return at(screen.x(), screen.y()); }
 
     void edit(const std::function<void(EditorFields&)>& change)
     {
@@ -105,7 +110,7 @@ TEST(ObjectEditor, SelectWritesTheFieldsIntoTheObjectSelectedSoFar)
 
     e.editor.select(a);
     EXPECT_EQ(e.editor.fields().text, QStringLiteral("Alpha"));
-    EXPECT_EQ(e.view.selectedObject, a);
+    EXPECT_EQ(e.session.selectedObject(), a);
     e.edit([](EditorFields& f) {
         f.text = QStringLiteral("Alpha\r\nzwei");
         f.cardX = 1234;
@@ -122,7 +127,7 @@ TEST(ObjectEditor, SelectWritesTheFieldsIntoTheObjectSelectedSoFar)
     EXPECT_EQ(e.editor.fields().cardX, 0);
     EXPECT_EQ(e.editor.fields().sideRow, -1);
     EXPECT_TRUE(e.editor.fields().withLine);
-    EXPECT_EQ(e.view.selectedObject, -1);
+    EXPECT_EQ(e.session.selectedObject(), -1);
 }
 
 TEST(ObjectEditor, FieldsMapToTheObject)
@@ -166,11 +171,11 @@ TEST(ObjectEditor, FieldsMapToTheObject)
 
     // A kind the editor has no button for keeps its kind.
     ObjDataTyp letter;
-    letter.Typ = 60;
+    letter.Typ = ObjectKind::CrosswordCell;
     EditorFields g = fieldsOf(letter);
     EXPECT_EQ(g.kindRow, -1);
     applyFields(g, letter);
-    EXPECT_EQ(letter.Typ, 60);
+    EXPECT_EQ(letter.Typ, ObjectKind::CrosswordCell);
 }
 
 TEST(ObjectEditor, ChoosingAutomaticResetsTheSideInEffect)
@@ -382,22 +387,22 @@ TEST(ObjectEditor, HandlesOnThePage)
     e.composer.refreshObjects();
 
     // The anchor of an object that is not selected lies away from its card.
-    EXPECT_EQ(e.editor.handleAt({100, 100}).kind, HandleKind::None);
-    const Handle card = e.editor.handleAt({300, 300});
+    EXPECT_EQ(e.editor.handleAt(Editing::at(100, 100)).kind, HandleKind::None);
+    const Handle card = e.editor.handleAt(Editing::at(300, 300));
     EXPECT_EQ(card.kind, HandleKind::CardPoint);
     EXPECT_EQ(card.rect, QRect(294, 294, 13, 13));
-    const RectD& bounds = e.object(b).drawnBounds;
-    const Handle body = e.editor.handleAt({(bounds.left + bounds.right) * 500 + 8, 700});
+    const RectD bounds = e.composer.cards().bounds(b);
+    const Handle body = e.editor.handleAt(Editing::at((bounds.left + bounds.right) * 500 + 8, 700));
     EXPECT_EQ(body.kind, HandleKind::Card);
     EXPECT_EQ(body.object, b);
     EXPECT_EQ(body.rect.left(), int(std::lround(bounds.left * 1000)) - 4);
 
     // The selected object's anchor can be taken wherever it lies.
     e.editor.select(a);
-    const Handle anchor = e.editor.handleAt({104, 97});
+    const Handle anchor = e.editor.handleAt(Editing::at(104, 97));
     EXPECT_EQ(anchor.kind, HandleKind::Anchor);
     EXPECT_EQ(anchor.object, a);
-    EXPECT_EQ(e.editor.handleAt({107, 97}).kind, HandleKind::None);
+    EXPECT_EQ(e.editor.handleAt(Editing::at(107, 97)).kind, HandleKind::None);
     EXPECT_FALSE(e.editor.selectionFrame().isEmpty());
 }
 
@@ -407,11 +412,11 @@ TEST(ObjectEditor, ReleasingRoundsToHundredthsUnlessCtrl)
         Editing e;
         const int a = e.add(ObjectKind::QueryLabel, 0.3, 0.3);
         e.composer.refreshObjects();
-        const Handle h = e.editor.handleAt({300, 300});
+        const Handle h = e.editor.handleAt(Editing::at(300, 300));
         ASSERT_EQ(h.kind, HandleKind::CardPoint);
-        e.editor.beginDrag(h, {300, 300});
+        e.editor.beginDrag(h, Editing::at(300, 300));
         EXPECT_EQ(e.editor.selected(), a);
-        EXPECT_EQ(e.editor.dragTo({456.7, 301.0}, ctrl), a);
+        EXPECT_EQ(e.editor.dragTo(Editing::at(456.7, 301.0), ctrl), a);
         EXPECT_NEAR(e.object(a).Kx, 0.4567, 1e-9);
         EXPECT_EQ(e.editor.fields().cardX, ctrl ? 4567 : 4600);
         EXPECT_EQ(e.editor.endDrag(ctrl), a);
@@ -426,7 +431,7 @@ TEST(ObjectEditor, ReleasingRoundsToHundredthsUnlessCtrl)
     Editing e;
     const int a = e.add(ObjectKind::QueryLabel, 0.3033, 0.3);
     e.composer.refreshObjects();
-    e.editor.beginDrag(e.editor.handleAt({303, 300}), {303, 300});
+    e.editor.beginDrag(e.editor.handleAt(Editing::at(303, 300)), Editing::at(303, 300));
     e.editor.endDrag(false);
     EXPECT_EQ(e.editor.selected(), a);
     EXPECT_DOUBLE_EQ(e.object(a).Kx, 0.3033);
@@ -443,10 +448,10 @@ TEST(ObjectEditor, DraggingAnAnchorChoosesTheAutomaticSide)
     e.object(a).KAusrAktiv = 0;
     e.editor.select(a);
     e.composer.refreshObjects();
-    const Handle anchor = e.editor.handleAt({200, 500});
+    const Handle anchor = e.editor.handleAt(Editing::at(200, 500));
     ASSERT_EQ(anchor.kind, HandleKind::Anchor);
-    e.editor.beginDrag(anchor, {201, 502}); // grabbed off centre: the offset stays
-    e.editor.dragTo({801, 452}, false);
+    e.editor.beginDrag(anchor, Editing::at(201, 502)); // grabbed off centre: the offset stays
+    e.editor.dragTo(Editing::at(801, 452), false);
     EXPECT_NEAR(e.object(a).Sx, 0.8, 1e-9);
     EXPECT_NEAR(e.object(a).Sy, 0.45, 1e-9);
     EXPECT_EQ(e.object(a).KAusrAktiv, Side::Left);
@@ -459,14 +464,13 @@ TEST(ObjectEditor, DraggingTheCardAcrossItsAnchorKeepsItWhereItIsDrawn)
         QPointF cardPoint;
         QPointF drag; // screen pixels
         int newSide;
-        QPointF corrected;
     };
-    // Half width 0.05, half height 0.02.
+    // Across the anchor in each of the four directions.
     const Case cases[] = {
-        {{0.6, 0.5}, {-150, 0}, Side::Left, {0.55, 0.5}},  // right -> left: x + w + w
-        {{0.4, 0.5}, {150, 0}, Side::Right, {0.45, 0.5}},  // left -> right: x - w - w
-        {{0.5, 0.4}, {0, 150}, Side::Bottom, {0.5, 0.51}}, // top -> bottom: y - h - h
-        {{0.5, 0.6}, {0, -150}, Side::Top, {0.5, 0.49}},   // bottom -> top: y + h + h
+        {{0.6, 0.5}, {-150, 0}, Side::Left},
+        {{0.4, 0.5}, {150, 0}, Side::Right},
+        {{0.5, 0.4}, {0, 150}, Side::Bottom},
+        {{0.5, 0.6}, {0, -150}, Side::Top},
     };
     for (const Case& c : cases) {
         Editing e;
@@ -477,14 +481,17 @@ TEST(ObjectEditor, DraggingTheCardAcrossItsAnchorKeepsItWhereItIsDrawn)
         o.Sy = 0.5;
         o.KAusr = Side::Automatic;
         o.KAusrAktiv = 0;
-        o.halfWidth = 0.05;
-        o.halfHeight = 0.02;
+        e.composer.refreshObjects();
+        const RectD before = e.composer.cards().bounds(a);
         const QPointF from(c.cardPoint.x() * 1000 + 20, c.cardPoint.y() * 1000);
-        e.editor.beginDrag({HandleKind::Card, a, QRect(0, 0, 10, 10)}, from);
-        e.editor.dragTo(from + c.drag, false);
+        e.editor.beginDrag({HandleKind::Card, a, QRect(0, 0, 10, 10)}, Editing::at(from));
+        e.editor.dragTo(Editing::at(from + c.drag), false);
         EXPECT_EQ(o.KAusrAktiv, c.newSide);
-        EXPECT_NEAR(o.Kx, c.corrected.x(), 1e-9);
-        EXPECT_NEAR(o.Ky, c.corrected.y(), 1e-9);
+        // The view follows the drag: the card moved with the pointer and no
+        // further, although it now hangs on the other side of its point.
+        const RectD after = e.composer.cards().bounds(a);
+        EXPECT_NEAR(after.left, before.left + c.drag.x() / 1000, 0.0015);
+        EXPECT_NEAR(after.top, before.top + c.drag.y() / 1000, 0.0015);
     }
 
     // An explicit side is never corrected.
@@ -494,9 +501,9 @@ TEST(ObjectEditor, DraggingTheCardAcrossItsAnchorKeepsItWhereItIsDrawn)
     e.object(a).Sx = 0.5;
     e.object(a).KAusr = Side::Right;
     e.object(a).KAusrAktiv = Side::Right;
-    e.object(a).halfWidth = 0.05;
-    e.editor.beginDrag({HandleKind::Card, a, QRect(0, 0, 10, 10)}, {620, 500});
-    e.editor.dragTo({470, 500}, false);
+    e.composer.refreshObjects();
+    e.editor.beginDrag({HandleKind::Card, a, QRect(0, 0, 10, 10)}, Editing::at(620, 500));
+    e.editor.dragTo(Editing::at(470, 500), false);
     EXPECT_NEAR(e.object(a).Kx, 0.45, 1e-9);
     EXPECT_EQ(e.object(a).KAusrAktiv, Side::Right);
 }
@@ -518,7 +525,9 @@ TEST(ObjectEditor, TransformationOfAllObjects)
     EXPECT_NEAR(e.object(label).Kx, 0.4, 1e-12);
     EXPECT_NEAR(e.object(label).Sx, 0.55, 1e-12);
     EXPECT_NEAR(e.object(label).Ky, 0.35, 1e-12);
-    EXPECT_DOUBLE_EQ(e.object(label).drawnBounds.left, -1.0);
+    // The view follows: the card is drawn at its new place.
+    const RectD card = e.composer.cards().bounds(label);
+    EXPECT_NEAR((card.left + card.right) / 2, 0.4, 0.002);
     EXPECT_DOUBLE_EQ(e.object(gap).Kx, 0.6);
     EXPECT_DOUBLE_EQ(e.object(question).Kx, 0.6);
 

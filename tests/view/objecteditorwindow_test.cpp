@@ -35,6 +35,7 @@ void send(QWidget* w, QEvent::Type type, QPointF pos, Qt::MouseButton button, Qt
 struct EditorWindow
 {
     Document doc;
+    Session session;
     ScriptedPrompter prompter;
     QWidget main;
     LearningView* view;
@@ -46,7 +47,7 @@ struct EditorWindow
         doc.baseImage.fill(Qt::darkGray);
         derivePageGeometry(doc.header, doc.baseImage.size());
         main.resize(800, 500);
-        view = new LearningView(doc, prompter, &main);
+        view = new LearningView(doc, session, prompter, &main);
         view->resize(800, 500);
         editor = new ObjectEditorWindow(doc, *view, prompter, &main);
     }
@@ -85,7 +86,7 @@ TEST(ObjectEditorWindow, OpenNewTypeAndStyleATag)
     ASSERT_EQ(w.object(covered).Abdeckung, -1);
 
     w.editor->open();
-    EXPECT_TRUE(w.view->state().editorOpen);
+    EXPECT_TRUE(w.session.editorOpen());
     EXPECT_EQ(w.object(covered).Abdeckung, 0);
     EXPECT_FALSE(w.text()->isEnabled());
     EXPECT_FALSE(w.shown<QPushButton>(QStringLiteral("&Duplizieren"))->isEnabled());
@@ -95,12 +96,12 @@ TEST(ObjectEditorWindow, OpenNewTypeAndStyleATag)
     ASSERT_EQ(w.doc.objectCount(), 2);
     EXPECT_TRUE(w.text()->isEnabled());
     EXPECT_EQ(w.text()->textCursor().selectedText(), QStringLiteral("NEU"));
-    const RectD before = w.object(1).drawnBounds;
+    const RectD before = w.view->composer().cards().bounds(1);
     ASSERT_NE(before.left, -1.0);
 
     w.text()->setPlainText(QStringLiteral("Rhein und Main\nFluss"));
     EXPECT_EQ(w.object(1).Text, QStringLiteral("Rhein und Main\r\nFluss"));
-    EXPECT_NE(w.object(1).drawnBounds, before); // previewed at once
+    EXPECT_NE(w.view->composer().cards().bounds(1), before); // previewed at once
     EXPECT_TRUE(w.doc.isModified());
 
     // A kind button keeps the layer and shows the kind's panels.
@@ -119,7 +120,7 @@ TEST(ObjectEditorWindow, OpenNewTypeAndStyleATag)
     EXPECT_EQ(w.text()->textCursor().selectedText(), QStringLiteral("<b>Rhein</b>"));
 
     w.editor->closeEditor();
-    EXPECT_FALSE(w.view->state().editorOpen);
+    EXPECT_FALSE(w.session.editorOpen());
     EXPECT_FALSE(w.editor->isVisible());
 }
 
@@ -132,7 +133,7 @@ TEST(ObjectEditorWindow, SelectDragAndReleaseOnThePage)
     w.editor->open();
 
     // Hovering over a card shows its handle.
-    const RectD& bounds = w.object(b).drawnBounds;
+    const RectD bounds = w.view->composer().cards().bounds(b);
     const QPointF overB = w.view->state().pageToScreen(bounds.left, 0.4) + QPointF(3, 0);
     send(w.view, QEvent::MouseMove, overB, Qt::NoButton, Qt::NoButton);
     EXPECT_EQ(w.editor->hoveredHandle().kind, HandleKind::Card);

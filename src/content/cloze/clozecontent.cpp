@@ -1,8 +1,9 @@
 #include "content/cloze/clozecontent.h"
 
 #include "document/document.h"
-#include "document/kinds.h"
+#include "document/documenttypes.h"
 #include "document/linelayout.h"
+#include "document/objectkinds.h"
 
 #include <algorithm>
 #include <cmath>

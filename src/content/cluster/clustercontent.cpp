@@ -5,7 +5,8 @@
 #include "content/contentobjects.h"
 #include "content/layoutpage.h"
 #include "document/document.h"
-#include "document/kinds.h"
+#include "document/documenttypes.h"
+#include "document/objectkinds.h"
 
 #include <algorithm>
 

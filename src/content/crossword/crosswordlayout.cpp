@@ -4,8 +4,9 @@
 #include "content/contentcards.h"
 #include "content/layoutpage.h"
 #include "document/document.h"
+#include "document/documenttypes.h"
 #include "document/fitcardtext.h"
-#include "document/kinds.h"
+#include "document/objectkinds.h"
 #include "view/objectpainter.h"
 
 #include <QPainter>

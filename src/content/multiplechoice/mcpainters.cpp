@@ -39,7 +39,7 @@ ObjDataTyp shownAnswer(const DrawContext& ctx, int index)
     ObjDataTyp o = ctx.document->objects[index];
     if (!ctx.exerciseRunning() || !ctx.view)
         return o;
-    const auto& places = ctx.view->answerPlaces;
+    const auto& places = ctx.view->session().answerPlaces();
     const int place = size_t(index) < places.size() ? places[size_t(index)] : index;
     if (place != index && ctx.document->isValidIndex(place)) {
         const ObjDataTyp& at = ctx.document->objects[place];

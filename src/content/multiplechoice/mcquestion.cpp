@@ -4,7 +4,7 @@
 #include "content/multiplechoice/mclayout.h"
 #include "content/multiplechoice/questionrecord.h"
 #include "document/document.h"
-#include "document/kinds.h"
+#include "document/objectkinds.h"
 
 #include <QRegularExpression>
 

@@ -7,7 +7,8 @@
 #include "content/questions/questionnavigation.h"
 #include "content/questions/questiontext.h"
 #include "document/document.h"
-#include "document/kinds.h"
+#include "document/documenttypes.h"
+#include "document/objectkinds.h"
 #include "view/objectpainter.h"
 
 #include <algorithm>

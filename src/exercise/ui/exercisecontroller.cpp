@@ -64,11 +64,13 @@ ExerciseController::ExerciseController(Wiring wiring, QObject* parent)
     services.prompter = m_wiring.prompter;
     services.soundFolder = m_wiring.soundFolder;
     services.seedAtStart = randomSeedFromEnvironment();
-    Document* document = m_wiring.document;
-    services.cardBounds = [document](int index) -> std::optional<RectD> {
-        if (!document->isValidIndex(index) || !wasDrawn(document->objects[index]))
+    // Where the learning view drew each card: the run's page places.
+    LearningView* shown = m_wiring.view;
+    services.cardBounds = [shown](int index) -> std::optional<RectD> {
+        const DrawnCards& cards = shown->composer().cards();
+        if (!cards.wasDrawn(index))
             return std::nullopt;
-        return document->objects[index].drawnBounds;
+        return cards.bounds(index);
     };
     m_run = std::make_unique<ExerciseRun>(*m_wiring.document, *m_wiring.settings, services, *this);
 
@@ -217,7 +219,7 @@ std::optional<RectD> ExerciseController::basketBounds(int basket) const
 void ExerciseController::exerciseStarted()
 {
     LearningView& view = *m_wiring.view;
-    view.state().mode = AppMode::Exercise;
+    view.session().setMode(AppMode::Exercise);
     view.setTool(Tool::Pointer);
     view.setZoomIndex(0);
     view.setSurroundColour(kAreaColour);
@@ -239,8 +241,8 @@ void ExerciseController::exerciseLeft()
     m_strip->hide();
     m_frame->hide();
     LearningView& view = *m_wiring.view;
-    view.state().mode = AppMode::LearningView;
-    view.state().exerciseTarget = -1;
+    view.session().setMode(AppMode::LearningView);
+    view.session().setExerciseTarget(-1);
     view.setPageRoom(QRect());
     view.setSurroundColour(kViewSurround);
     view.setTool(Tool::Pointer);
@@ -351,7 +353,7 @@ void ExerciseController::pageChanged()
 {
     m_wiring.view->setPageRoom(QRect(0, 0, m_run->pageEnd(), m_wiring.view->height()));
     placeStrip();
-    m_wiring.view->state().exerciseTarget = m_run->markedTarget();
+    m_wiring.view->session().setExerciseTarget(m_run->markedTarget());
     m_wiring.view->redraw();
 }
 

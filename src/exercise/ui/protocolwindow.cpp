@@ -4,6 +4,7 @@
 #include "internet/mail.h"
 #include "platform/prompter.h"
 #include "platform/ui/dialogbuttons.h"
+#include "platform/ui/dialogrunner.h"
 #include "print/formattedtext.h"
 #include "print/ui/printing.h"
 
@@ -109,7 +110,7 @@ void ProtocolWindow::askForComment()
     layout->addWidget(field);
     layout->addWidget(okCancelButtons(&dialog));
     dialog.resize(420, 220);
-    if (dialog.exec() == QDialog::Accepted)
+    if (runDialog(dialog) == QDialog::Accepted)
         addComment(field->toPlainText());
 }
 

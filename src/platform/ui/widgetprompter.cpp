@@ -1,5 +1,7 @@
 #include "platform/ui/widgetprompter.h"
 
+#include "platform/ui/dialogrunner.h"
+
 #include <QApplication>
 #include <QColorDialog>
 #include <QFileDialog>
@@ -64,7 +66,7 @@ std::optional<QString> runFileDialog(QWidget* parent, const Prompter::FileReques
     }
     if (!request.defaultSuffix.isEmpty())
         dialog.setDefaultSuffix(request.defaultSuffix);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+    if (runDialog(dialog) != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;
     return dialog.selectedFiles().constFirst();
 }
@@ -113,7 +115,7 @@ Prompter::Answer WidgetPrompter::message(Kind kind, const QString& text, Buttons
         box.setEscapeButton(no);
         break;
     }
-    box.exec();
+    runDialog(box);
     const QAbstractButton* clicked = box.clickedButton();
     if (clicked == yes && yes != nullptr)
         return Answer::Yes;
@@ -139,10 +141,13 @@ std::optional<QString> WidgetPrompter::saveFile(const FileRequest& request)
 
 std::optional<QString> WidgetPrompter::chooseFolder(const QString& title, const QString& start)
 {
-    const QString folder = QFileDialog::getExistingDirectory(m_parent, title, start);
-    if (folder.isEmpty())
+    QFileDialog dialog(m_parent, title, start);
+    dialog.setFileMode(QFileDialog::Directory);
+    dialog.setOption(QFileDialog::ShowDirsOnly);
+    if (runDialog(dialog) != QDialog::Accepted || dialog.selectedFiles().isEmpty() ||
+        dialog.selectedFiles().constFirst().isEmpty())
         return std::nullopt;
-    return folder;
+    return dialog.selectedFiles().constFirst();
 }
 
 std::optional<QString> WidgetPrompter::askPassword(const QString& text)
@@ -153,17 +158,18 @@ std::optional<QString> WidgetPrompter::askPassword(const QString& text)
     dialog.setTextEchoMode(QLineEdit::Password);
     dialog.setOkButtonText(QStringLiteral("OK"));
     dialog.setCancelButtonText(QStringLiteral("Abbrechen"));
-    if (dialog.exec() != QDialog::Accepted)
+    if (runDialog(dialog) != QDialog::Accepted)
         return std::nullopt;
     return dialog.textValue();
 }
 
 std::optional<ColorRef> WidgetPrompter::chooseColour(const QString& title, ColorRef initial)
 {
-    const QColor colour = QColorDialog::getColor(toQColor(initial), m_parent, title);
-    if (!colour.isValid())
+    QColorDialog dialog(toQColor(initial), m_parent);
+    dialog.setWindowTitle(title);
+    if (runDialog(dialog) != QDialog::Accepted || !dialog.selectedColor().isValid())
         return std::nullopt;
-    return fromQColor(colour);
+    return fromQColor(dialog.selectedColor());
 }
 
 } // namespace velunto

@@ -1,4 +1,5 @@
 #include "print/ui/printing.h"
+#include "platform/ui/dialogrunner.h"
 
 #include <QFileInfo>
 #include <QPageSetupDialog>
@@ -29,7 +30,7 @@ QString Printing::description() const
 bool DialogPrinting::printDialog(QWidget* parent)
 {
     QPrintDialog dialog(m_printer.get(), parent);
-    const bool accepted = dialog.exec() == QDialog::Accepted;
+    const bool accepted = runDialog(dialog) == QDialog::Accepted;
     m_printer->setFullPage(true);
     return accepted;
 }
@@ -41,7 +42,7 @@ bool DialogPrinting::setupDialog(QWidget* parent)
     if (QPrinterInfo::availablePrinterNames().isEmpty())
         return printDialog(parent);
     QPageSetupDialog dialog(m_printer.get(), parent);
-    const bool accepted = dialog.exec() == QDialog::Accepted;
+    const bool accepted = runDialog(dialog) == QDialog::Accepted;
     m_printer->setFullPage(true);
     return accepted;
 }

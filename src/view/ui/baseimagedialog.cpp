@@ -4,6 +4,7 @@
 #include "document/document.h"
 #include "platform/prompter.h"
 #include "platform/ui/dialogbuttons.h"
+#include "platform/ui/dialogrunner.h"
 #include "view/ui/learningview.h"
 
 #include <QCheckBox>
@@ -116,7 +117,7 @@ bool BaseImageDialog::transform() const
 bool editBaseImage(Document& document, LearningView& view, Prompter& prompter, QWidget* parent)
 {
     BaseImageDialog dialog(document.header, prompter, parent);
-    if (dialog.exec() != QDialog::Accepted)
+    if (runDialog(dialog) != QDialog::Accepted)
         return false;
     dialog.applyTo(document.header);
     view.applyPageGeometry(dialog.transform());

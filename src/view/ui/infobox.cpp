@@ -5,6 +5,7 @@
 #include "document/linelayout.h"
 #include "document/markup.h"
 #include "platform/prompter.h"
+#include "platform/ui/dialogrunner.h"
 
 #include <QClipboard>
 #include <QEvent>
@@ -116,7 +117,7 @@ void InfoBox::print()
 {
     QPrinter printer;
     QPrintDialog dialog(&printer, this);
-    if (dialog.exec() != QDialog::Accepted)
+    if (runDialog(dialog) != QDialog::Accepted)
         return;
     QTextDocument document;
     QFont font = document.defaultFont();

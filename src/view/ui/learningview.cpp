@@ -2,10 +2,11 @@
 
 #include "common/random.h"
 #include "document/document.h"
+#include "document/objectkinds.h"
 #include "platform/launcher.h"
 #include "platform/prompter.h"
+#include "view/covering.h"
 #include "view/hittest.h"
-#include "view/kindsets.h"
 #include "view/numbering.h"
 #include "view/pagegeometry.h"
 #include "view/ui/coversheet.h"
@@ -20,29 +21,14 @@
 
 namespace velunto {
 
-namespace {
-
-constexpr int kNavPrevious = 12;
-constexpr int kNavNext = 13;
-constexpr int kNavFirst = 14;
-constexpr int kNavLast = 15;
-constexpr int kNavRandom = 16;
-constexpr int kQuestionInfoPoint = 28;
-constexpr int kQuestionLink = 29;
-constexpr int kTablePictureLink = 33;
-
-bool opensAsPoint(int kind)
+LearningView::LearningView(Document& document, Session& session, Prompter& prompter,
+                           QWidget* parent)
+    : QWidget(parent), m_document(document), m_session(session), m_prompter(prompter),
+      m_state(session), m_composer(document, m_state)
 {
-    return kind == ObjectKind::InfoPoint || kind == ObjectKind::ExternalLink ||
-           kind == ObjectKind::DocumentLink || kind == ObjectKind::ImageLink ||
-           kind == kQuestionInfoPoint || kind == kQuestionLink || kind == kTablePictureLink;
-}
-
-} // namespace
-
-LearningView::LearningView(Document& document, Prompter& prompter, QWidget* parent)
-    : QWidget(parent), m_document(document), m_prompter(prompter), m_composer(document, m_state)
-{
+    m_composer.setPageChanged(
+        [this](const QRect& area, bool recomposed) { pageChanged(area, recomposed); });
+    m_session.addObserver(this);
     // A link comes with the document, which may come from anywhere: it is
     // handed to the desktop's handler for its type and never started itself.
     m_opener = [](const QString& target) { return DesktopLauncher().openAddress(target); };
@@ -53,7 +39,28 @@ LearningView::LearningView(Document& document, Prompter& prompter, QWidget* pare
     m_coverSheet->hide();
 }
 
-LearningView::~LearningView() = default;
+LearningView::~LearningView()
+{
+    m_session.removeObserver(this);
+}
+
+void LearningView::sessionChanged(const Session& session, const SessionChange& change)
+{
+    if (change.what & SessionAspect::Question)
+        Q_EMIT currentQuestionChanged(session.currentQuestion());
+    if (change.what & SessionAspect::Tool)
+        updateCursor(mapFromGlobal(QCursor::pos()));
+}
+
+void LearningView::pageChanged(const QRect& area, bool recomposed)
+{
+    if (recomposed) {
+        m_pagePicture = QImage();
+        showVisiblePart();
+        return;
+    }
+    showChanged(area);
+}
 
 void LearningView::addPointerHandler(PagePointerHandler* handler)
 {
@@ -85,7 +92,7 @@ void LearningView::showNewPage()
 {
     if (m_state.setZoomIndex(0))
         Q_EMIT zoomChanged(0);
-    number(m_state.numberingMode, false);
+    number(m_session.numberingMode(), false);
     redraw();
 }
 
@@ -223,7 +230,7 @@ void LearningView::setZoomIndex(int index)
     if (!m_state.setZoomIndex(index))
         return;
     Q_EMIT zoomChanged(m_state.zoomIndex());
-    if (m_state.mode == AppMode::LearningView)
+    if (m_session.mode() == AppMode::LearningView)
         redraw();
 }
 
@@ -265,33 +272,27 @@ bool LearningView::isLayerShown(int layer) const
 void LearningView::number(int mode, bool redrawAfter)
 {
     mode = std::clamp(mode, 0, 2);
-    m_state.orderList = numberObjects(m_document, m_state, mode, randomSource());
-    if (m_state.numberingMode != mode) {
-        m_state.numberingMode = mode;
+    const bool changed = m_session.numberingMode() != mode;
+    velunto::number(m_document, m_session, m_state, mode, randomSource());
+    if (changed)
         Q_EMIT numberingChanged(mode);
-    }
     if (redrawAfter)
         redraw();
 }
 
 void LearningView::coverAll()
 {
-    for (ObjDataTyp& o : m_document.objects)
-        o.Abdeckung = -1;
-    redraw();
+    velunto::coverAll(m_document);
 }
 
 void LearningView::uncoverAll()
 {
-    for (ObjDataTyp& o : m_document.objects)
-        o.Abdeckung = 0;
-    redraw();
+    velunto::uncoverAll(m_document);
 }
 
 void LearningView::setTool(int tool)
 {
-    m_state.tool = tool;
-    updateCursor(mapFromGlobal(QCursor::pos()));
+    m_session.setTool(tool);
 }
 
 void LearningView::showCoverSheet()
@@ -345,58 +346,34 @@ void LearningView::openPoint(int index)
     }
 }
 
-void LearningView::changeQuestion(int kind)
-{
-    const int count = m_document.header.AnzFrageNummern;
-    if (count <= 0)
-        return;
-    int q = m_state.currentQuestion;
-    switch (kind) {
-    case kNavPrevious:
-        q = std::max(1, q - 1);
-        break;
-    case kNavNext:
-        q = std::min(count, q + 1);
-        break;
-    case kNavFirst:
-        q = 1;
-        break;
-    case kNavLast:
-        q = count;
-        break;
-    case kNavRandom:
-        if (count < 2) {
-            q = 1;
-            break;
-        }
-        do {
-            q = 1 + randomSource().below(count);
-        } while (q == m_state.currentQuestion);
-        break;
-    }
-    m_state.currentQuestion = q;
-    Q_EMIT currentQuestionChanged(q);
-    refreshObjects();
-}
-
 void LearningView::clickObject(int index)
 {
     const ObjDataTyp& o = m_document.objects[index];
-    if (m_state.exerciseRunning()) {
+    if (m_session.exerciseRunning()) {
         // In an exercise the page only opens the points and links that the
         // author left usable there.
-        const bool usable =
-            o.PunktInUebung == 1 || o.Typ == kQuestionInfoPoint || o.Typ == kQuestionLink;
-        if (opensAsPoint(o.Typ) && usable)
+        if (opensInExercise(o))
             openPoint(index);
         return;
     }
-    if (isCoverableKind(o.Typ))
-        showChanged(m_composer.toggleCover(index));
-    else if (opensAsPoint(o.Typ))
+    if (toggleCover(m_document, index))
+        return;
+    if (pointOpening(o.Typ) != PointOpening::None)
         openPoint(index);
-    else if (o.Typ >= kNavPrevious && o.Typ <= kNavRandom)
-        changeQuestion(o.Typ);
+    else if (questionStep(o.Typ) != QuestionStep::None)
+        m_session.stepQuestion(questionStep(o.Typ), m_document.header.AnzFrageNummern,
+                               randomSource());
+}
+
+PagePointer LearningView::pointerAt(const QMouseEvent* event) const
+{
+    PagePointer p;
+    p.page = m_state.screenToPageUnclamped(event->position());
+    p.onPage = shownRect().contains(event->position().toPoint());
+    p.button = event->button();
+    p.buttons = event->buttons();
+    p.modifiers = event->modifiers();
+    return p;
 }
 
 void LearningView::mousePressEvent(QMouseEvent* event)
@@ -405,11 +382,14 @@ void LearningView::mousePressEvent(QMouseEvent* event)
         m_startPanelShown = false;
         Q_EMIT startPagePressed();
     }
-    for (auto it = m_handlers.rbegin(); it != m_handlers.rend(); ++it) {
-        if ((*it)->pagePressed(event))
+    const PagePointer pointer = pointerAt(event);
+    // A handler may remove itself while it handles the press.
+    const std::vector<PagePointerHandler*> handlers = m_handlers;
+    for (auto it = handlers.rbegin(); it != handlers.rend(); ++it) {
+        if ((*it)->pagePressed(pointer))
             return;
     }
-    const bool hand = m_state.tool == Tool::Hand && event->button() == Qt::LeftButton;
+    const bool hand = m_session.tool() == Tool::Hand && event->button() == Qt::LeftButton;
     if (event->button() == Qt::RightButton || hand) {
         commitDrawings();
         m_panning = true;
@@ -417,11 +397,10 @@ void LearningView::mousePressEvent(QMouseEvent* event)
         setCursor(Qt::ClosedHandCursor);
         return;
     }
-    const bool pointer = m_state.tool == Tool::Pointer && event->button() == Qt::LeftButton;
-    if (pointer || event->button() == Qt::MiddleButton) {
-        if (!shownRect().contains(event->position().toPoint()))
-            return;
-        const int index = hitTest(m_document, m_state, m_state.screenToPage(event->position()));
+    const bool pointerTool = m_session.tool() == Tool::Pointer && event->button() == Qt::LeftButton;
+    if ((pointerTool || event->button() == Qt::MiddleButton) && pointer.onPage) {
+        const int index = hitTest(m_document, m_state, m_composer.cards(),
+                                  m_state.screenToPage(event->position()));
         if (index >= 0)
             clickObject(index);
     }
@@ -429,8 +408,10 @@ void LearningView::mousePressEvent(QMouseEvent* event)
 
 void LearningView::mouseMoveEvent(QMouseEvent* event)
 {
-    for (auto it = m_handlers.rbegin(); it != m_handlers.rend(); ++it) {
-        if ((*it)->pageMoved(event))
+    const PagePointer pointer = pointerAt(event);
+    const std::vector<PagePointerHandler*> handlers = m_handlers;
+    for (auto it = handlers.rbegin(); it != handlers.rend(); ++it) {
+        if ((*it)->pageMoved(pointer))
             return;
     }
     if (m_panning) {
@@ -449,8 +430,10 @@ void LearningView::mouseMoveEvent(QMouseEvent* event)
 
 void LearningView::mouseReleaseEvent(QMouseEvent* event)
 {
-    for (auto it = m_handlers.rbegin(); it != m_handlers.rend(); ++it) {
-        if ((*it)->pageReleased(event))
+    const PagePointer pointer = pointerAt(event);
+    const std::vector<PagePointerHandler*> handlers = m_handlers;
+    for (auto it = handlers.rbegin(); it != handlers.rend(); ++it) {
+        if ((*it)->pageReleased(pointer))
             return;
     }
     if (m_panning && !(event->buttons() & (Qt::LeftButton | Qt::RightButton))) {
@@ -461,12 +444,12 @@ void LearningView::mouseReleaseEvent(QMouseEvent* event)
 
 void LearningView::updateCursor(QPointF position)
 {
-    if (m_state.tool == Tool::Hand) {
+    if (m_session.tool() == Tool::Hand) {
         setCursor(Qt::OpenHandCursor);
         return;
     }
-    if (m_state.tool == Tool::Pointer && shownRect().contains(position.toPoint()) &&
-        hitTest(m_document, m_state, m_state.screenToPage(position)) >= 0) {
+    if (m_session.tool() == Tool::Pointer && shownRect().contains(position.toPoint()) &&
+        hitTest(m_document, m_state, m_composer.cards(), m_state.screenToPage(position)) >= 0) {
         setCursor(Qt::PointingHandCursor);
         return;
     }

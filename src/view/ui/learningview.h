@@ -1,7 +1,9 @@
 #pragma once
 
 #include "view/pagecomposer.h"
+#include "view/pagepointer.h"
 #include "view/pointaction.h"
+#include "view/session.h"
 #include "view/viewstate.h"
 
 #include <QImage>
@@ -18,34 +20,29 @@ class Document;
 class InfoBox;
 class Prompter;
 
-// Takes mouse events on the page before the learning view handles them: the
-// object editor while it is open, the drawing tools for their tools, the
-// exercise. A handler returns true when it took the event. The handler added
-// last is asked first.
-class PagePointerHandler
-{
-  public:
-    virtual ~PagePointerHandler() = default;
-    virtual bool pagePressed(QMouseEvent* event) = 0;
-    virtual bool pageMoved(QMouseEvent* event) = 0;
-    virtual bool pageReleased(QMouseEvent* event) = 0;
-};
-
 // The learning view: shows the visible part of the composed page, uncovers
 // and covers query fields with the pointer, moves the visible part with the
 // hand tool or the right mouse button, opens info points and links, and
-// carries the cover sheet. The main window hosts it and acts on its signals.
-class LearningView : public QWidget
+// carries the cover sheet. It follows the session (mode, tool, numbering,
+// question, object editor) and, through its composer, the Document: every
+// change of either shows without a call to the view. Pointer input reaches
+// the handlers (PagePointerHandler) in page fractions. The main window hosts
+// it and acts on its signals.
+class LearningView : public QWidget, private SessionObserver
 {
     Q_OBJECT
 
   public:
-    LearningView(Document& document, Prompter& prompter, QWidget* parent = nullptr);
+    LearningView(Document& document, Session& session, Prompter& prompter,
+                 QWidget* parent = nullptr);
     ~LearningView() override;
 
     ViewState& state() { return m_state; }
     const ViewState& state() const { return m_state; }
+    Session& session() { return m_session; }
+    const Session& session() const { return m_session; }
     PageComposer& composer() { return m_composer; }
+    const PageComposer& composer() const { return m_composer; }
 
     // Where link texts are looked up; asked at every click on a link.
     void setLinkFolders(std::function<LinkFolders()> folders) { m_folders = std::move(folders); }
@@ -84,14 +81,14 @@ class LearningView : public QWidget
 
     // Number(mode, redraw).
     void number(int mode, bool redrawAfter = true);
-    int numberingMode() const { return m_state.numberingMode; }
+    int numberingMode() const { return m_session.numberingMode(); }
 
     // "Alle Abfragefelder abdecken" and "Lösung".
     void coverAll();
     void uncoverAll();
 
     void setTool(int tool);
-    int tool() const { return m_state.tool; }
+    int tool() const { return m_session.tool(); }
 
     // "Abdeckblatt einblenden" / "Abdeckblatt ausblenden".
     void showCoverSheet();
@@ -152,17 +149,20 @@ class LearningView : public QWidget
     void mouseReleaseEvent(QMouseEvent* event) override;
 
   private:
+    void sessionChanged(const Session& session, const SessionChange& change) override;
+    void pageChanged(const QRect& area, bool recomposed);
+    PagePointer pointerAt(const QMouseEvent* event) const;
     void showNewPage();
     void showVisiblePart();
     // Copies a repainted rectangle of the page picture into the shown part.
     void showChanged(const QRect& changed);
     void commitDrawings();
     void clickObject(int index);
-    void changeQuestion(int kind);
     void updateCursor(QPointF position);
     QRect pictureToWidget(const QRect& picture) const;
 
     Document& m_document;
+    Session& m_session;
     Prompter& m_prompter;
     ViewState m_state;
     PageComposer m_composer;

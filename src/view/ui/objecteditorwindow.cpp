@@ -3,10 +3,10 @@
 #include "common/cp1252.h"
 #include "common/filemessages.h"
 #include "document/document.h"
-#include "document/kinds.h"
 #include "document/markup.h"
+#include "document/objectkinds.h"
 #include "platform/prompter.h"
-#include "view/kindsets.h"
+#include "platform/ui/dialogrunner.h"
 #include "view/ui/picturesource.h"
 #include "view/ui/transformdialog.h"
 
@@ -180,7 +180,8 @@ class ObjectEditorWindow::Overlay : public QWidget
 ObjectEditorWindow::ObjectEditorWindow(Document& document, LearningView& view, Prompter& prompter,
                                        QWidget* mainWindow)
     : QWidget(mainWindow, Qt::Tool), m_document(document), m_view(view), m_prompter(prompter),
-      m_mainWindow(mainWindow), m_viewAlive(&view), m_editor(document, view.state())
+      m_mainWindow(mainWindow), m_viewAlive(&view),
+      m_editor(document, view.session(), view.state(), view.composer().cards())
 {
     setWindowTitle(kTitle);
     setObjectName(QStringLiteral("objekteditor"));
@@ -242,10 +243,8 @@ void ObjectEditorWindow::buildActions()
             m_save();
     });
     QAction* close = command("Schließen", {}, [this] { closeEditor(); });
-    QAction* grid = command("Raster an&zeigen", {}, [this](bool on) {
-        m_view.state().gridShown = on;
-        m_view.redraw();
-    });
+    QAction* grid =
+        command("Raster an&zeigen", {}, [this](bool on) { m_view.session().setGridShown(on); });
     grid->setCheckable(true);
 
     auto* moveMenu = new QMenu(QStringLiteral("Ver&schieben"), this);
@@ -1016,7 +1015,7 @@ void ObjectEditorWindow::testPoint()
 
 void ObjectEditorWindow::preview()
 {
-    m_view.refreshObjects();
+    m_editor.preview();
     updateOverlay();
 }
 
@@ -1035,16 +1034,15 @@ void ObjectEditorWindow::setSide(int side)
 
 void ObjectEditorWindow::transformAll()
 {
-    const bool any =
-        std::any_of(m_document.objects.begin(), m_document.objects.end(),
-                    [](const ObjDataTyp& o) { return o.Typ < 10 && o.Typ != ObjectKind::GapCard; });
+    const bool any = std::any_of(m_document.objects.begin(), m_document.objects.end(),
+                                 [](const ObjDataTyp& o) { return isEditorKind(o.Typ); });
     if (!any) {
         m_prompter.information(
             QStringLiteral("Es sind keine zu transformierenden Objekte vorhanden."));
         return;
     }
     TransformDialog dialog(m_mainWindow);
-    if (dialog.exec() != QDialog::Accepted)
+    if (runDialog(dialog) != QDialog::Accepted)
         return;
     m_editor.transform(dialog.transformation());
     refreshList();
@@ -1210,17 +1208,17 @@ void ObjectEditorWindow::showPageMenu(QPoint position)
         m_pageMenu->popup(m_view.mapToGlobal(position));
 }
 
-bool ObjectEditorWindow::pagePressed(QMouseEvent* event)
+bool ObjectEditorWindow::pagePressed(const PagePointer& pointer)
 {
     if (!isOpen() || m_view.tool() != Tool::Pointer)
         return false;
-    const Qt::MouseButton button = event->button();
+    const Qt::MouseButton button = pointer.button;
     if (button == Qt::LeftButton || button == Qt::RightButton) {
-        const Handle h = m_editor.handleAt(event->position());
+        const Handle h = m_editor.handleAt(pointer.page);
         if (h.kind != HandleKind::None) {
             const int before = m_editor.selected();
             if (button == Qt::LeftButton)
-                m_editor.beginDrag(h, event->position());
+                m_editor.beginDrag(h, pointer.page);
             else
                 m_editor.select(h.object);
             if (m_editor.selected() != before)
@@ -1231,22 +1229,21 @@ bool ObjectEditorWindow::pagePressed(QMouseEvent* event)
     return true;
 }
 
-bool ObjectEditorWindow::pageMoved(QMouseEvent* event)
+bool ObjectEditorWindow::pageMoved(const PagePointer& pointer)
 {
     if (!isOpen() || m_view.tool() != Tool::Pointer)
         return false;
-    const bool ctrl = event->modifiers() & Qt::ControlModifier;
-    if (m_editor.isDragging() && (event->buttons() & Qt::LeftButton)) {
-        const int index = m_editor.dragTo(event->position(), ctrl);
+    const bool ctrl = pointer.modifiers & Qt::ControlModifier;
+    if (m_editor.isDragging() && (pointer.buttons & Qt::LeftButton)) {
+        const int index = m_editor.dragTo(pointer.page, ctrl);
         if (index >= 0) {
             showFields();
-            m_view.redrawObject(index);
-            m_hover = m_editor.handleAt(event->position());
+            m_hover = m_editor.handleAt(pointer.page);
             updateOverlay();
         }
         return true;
     }
-    const Handle h = m_editor.handleAt(event->position());
+    const Handle h = m_editor.handleAt(pointer.page);
     if (h.kind != m_hover.kind || h.object != m_hover.object || h.rect != m_hover.rect) {
         m_hover = h;
         updateOverlay();
@@ -1258,17 +1255,16 @@ bool ObjectEditorWindow::pageMoved(QMouseEvent* event)
     return true;
 }
 
-bool ObjectEditorWindow::pageReleased(QMouseEvent* event)
+bool ObjectEditorWindow::pageReleased(const PagePointer& pointer)
 {
     if (!isOpen() || m_view.tool() != Tool::Pointer)
         return false;
-    if (event->button() == Qt::LeftButton && m_editor.isDragging()) {
-        const int index = m_editor.endDrag(event->modifiers() & Qt::ControlModifier);
+    if (pointer.button == Qt::LeftButton && m_editor.isDragging()) {
+        const int index = m_editor.endDrag(pointer.modifiers & Qt::ControlModifier);
         if (index >= 0) {
             showFields();
             refreshListRow(index);
-            m_view.redrawObject(index);
-            m_hover = m_editor.handleAt(event->position());
+            m_hover = m_editor.handleAt(pointer.page);
             updateOverlay();
         }
     }

@@ -91,9 +91,9 @@ class ObjectEditorWindow : public QWidget, public PagePointerHandler
     const Handle& hoveredHandle() const { return m_hover; }
     QWidget* fieldsPanel() const { return m_formatGroup; }
 
-    bool pagePressed(QMouseEvent* event) override;
-    bool pageMoved(QMouseEvent* event) override;
-    bool pageReleased(QMouseEvent* event) override;
+    bool pagePressed(const PagePointer& pointer) override;
+    bool pageMoved(const PagePointer& pointer) override;
+    bool pageReleased(const PagePointer& pointer) override;
 
   Q_SIGNALS:
     void opened();

@@ -1,5 +1,6 @@
 #include "view/ui/pageratiodialog.h"
 
+#include "platform/ui/dialogrunner.h"
 #include "view/ui/learningview.h"
 #include "platform/ui/dialogbuttons.h"
 
@@ -142,7 +143,7 @@ bool PageRatioDialog::transform() const
 bool editPageRatio(Document& document, LearningView& view, bool& sheetsFillWindow, QWidget* parent)
 {
     PageRatioDialog dialog(document.header, document.pageRatioPresets(), sheetsFillWindow, parent);
-    if (dialog.exec() != QDialog::Accepted)
+    if (runDialog(dialog) != QDialog::Accepted)
         return false;
     const PageRatioPresets ratio = dialog.documentRatio();
     document.header.SeitRatioArt = ratio.art;

@@ -20,7 +20,8 @@ using testing::FixedWidthCanvas;
 struct Page
 {
     Document doc;
-    ViewState view;
+    Session session;
+    ViewState view{session};
     QImage picture{870, 600, QImage::Format_ARGB32_Premultiplied};
     QPainter painter{&picture};
     FixedWidthCanvas canvas;
@@ -71,24 +72,24 @@ TEST(GapCardPainter, DrawsTheAnswerOnItsGapAtTheFittedSize)
     // its own colour when selected there
     gap.Text = QStringLiteral("a");
     page.doc.header.MinLuecke = 8;
-    page.view.editorOpen = true;
+    page.session.setEditorOpen(true);
     page.canvas.texts.clear();
     EXPECT_EQ(drawGapCard(ctx, 0).width(), 80);
     EXPECT_EQ(page.canvas.texts[0].colour, 0xC0C0C0);
     EXPECT_EQ(page.canvas.texts[0].x, anchor.x() - 40 + 35);
-    page.view.selectedObject = 0;
+    page.session.setSelectedObject(0);
     page.canvas.texts.clear();
     drawGapCard(ctx, 0);
     EXPECT_EQ(page.canvas.texts[0].colour, gap.Farbe);
 
     // in an exercise a solved gap with a tick shows the tick, not the answer
-    page.view.editorOpen = false;
-    page.view.mode = AppMode::Exercise;
+    page.session.setEditorOpen(false);
+    page.session.setMode(AppMode::Exercise);
     gap.Abdeckung = -2;
     page.canvas.texts.clear();
     drawGapCard(ctx, 0);
     EXPECT_TRUE(page.canvas.texts.empty());
-    page.view.mode = AppMode::LearningView;
+    page.session.setMode(AppMode::LearningView);
 
     // covered: the box with "?", no answer
     gap.Abdeckung = -1;
@@ -207,7 +208,7 @@ TEST(ClozeBackground, AnExerciseShowsTheTextAndTheTableItsGridLines)
     page.doc.header.LueckenTabelleLinie = 1;
     page.doc.header.LueckenTabelleLinieCol = 0x0000FF;
     page.view.layers[Layer::TextsAndImages] = false;
-    page.view.mode = AppMode::Exercise;
+    page.session.setMode(AppMode::Exercise);
     // a picture of the layout page's own size
     const QSize layoutPage = clozeLayoutPage(page.doc);
     page.picture = QImage(layoutPage, QImage::Format_ARGB32_Premultiplied);

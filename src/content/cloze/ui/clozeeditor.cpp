@@ -10,6 +10,7 @@
 #include "content/ui/marginsdialog.h"
 #include "document/document.h"
 #include "platform/prompter.h"
+#include "platform/ui/dialogrunner.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -76,8 +77,7 @@ std::vector<CellKindChoice> clozeCellKinds()
 
 ClozeEditor::ClozeEditor(Document& document, int subType, Prompter& prompter, QWidget* parent)
     : QDialog(parent), m_document(document), m_prompter(prompter),
-      m_edit(clozeEditOf(document, subType)),
-      m_runDialog([](QDialog& dialog) { return dialog.exec(); })
+      m_edit(clozeEditOf(document, subType)), m_runDialog(runDialog)
 {
     setWindowTitle(isTable() ? QStringLiteral("Tabellarische Text-/Bild- / Bild-Text-Zuordnung")
                              : QStringLiteral("Lückentext bearbeiten"));

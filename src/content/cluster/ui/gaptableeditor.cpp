@@ -7,6 +7,7 @@
 #include "content/ui/marginsdialog.h"
 #include "document/document.h"
 #include "platform/prompter.h"
+#include "platform/ui/dialogrunner.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -114,8 +115,7 @@ void BasketPanel::showColour()
 
 GapTableEditor::GapTableEditor(Type type, Document& document, Prompter& prompter, QWidget* parent)
     : QDialog(parent), m_type(type), m_document(document), m_prompter(prompter),
-      m_content(gapTableContent(document.header)),
-      m_runDialog([](QDialog& dialog) { return dialog.exec(); })
+      m_content(gapTableContent(document.header)), m_runDialog(runDialog)
 {
     const bool cluster = type == Type::Cluster;
     m_content.rows = std::clamp(m_content.rows, 1, kTableRows);

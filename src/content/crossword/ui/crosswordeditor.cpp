@@ -5,6 +5,7 @@
 #include "document/document.h"
 #include "platform/prompter.h"
 #include "platform/ui/dialogbuttons.h"
+#include "platform/ui/dialogrunner.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
@@ -111,8 +112,7 @@ class CrosswordEditor::GridTable : public QTableWidget
 };
 
 CrosswordEditor::CrosswordEditor(Document& document, Prompter& prompter, QWidget* parent)
-    : QDialog(parent), m_document(document), m_prompter(prompter),
-      m_runDialog([](QDialog& dialog) { return dialog.exec(); }),
+    : QDialog(parent), m_document(document), m_prompter(prompter), m_runDialog(velunto::runDialog),
       m_colours(document.header.KreuzFarben)
 {
     const HeaderDataTyp& header = document.header;

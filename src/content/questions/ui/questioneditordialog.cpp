@@ -2,14 +2,14 @@
 
 #include "content/ui/marginsdialog.h"
 #include "platform/prompter.h"
+#include "platform/ui/dialogrunner.h"
 
 #include <QPushButton>
 
 namespace velunto {
 
 QuestionEditorDialog::QuestionEditorDialog(Document& document, Prompter& prompter, QWidget* parent)
-    : QDialog(parent), m_document(document), m_prompter(prompter),
-      m_runDialog([](QDialog& dialog) { return dialog.exec(); })
+    : QDialog(parent), m_document(document), m_prompter(prompter), m_runDialog(runDialog)
 {
     auto command = [this](const QString& caption, auto handler) {
         auto* b = new QPushButton(caption, this);

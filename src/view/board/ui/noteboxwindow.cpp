@@ -1,6 +1,7 @@
 #include "view/board/ui/noteboxwindow.h"
 
 #include "platform/prompter.h"
+#include "platform/ui/dialogrunner.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -176,7 +177,7 @@ void NoteBoxWindow::print()
     QPrinter printer;
     printer.setDocName(QStringLiteral("Notiz"));
     QPrintDialog dialog(&printer, this);
-    if (dialog.exec() == QDialog::Accepted)
+    if (runDialog(dialog) == QDialog::Accepted)
         m_field->document()->print(&printer);
 }
 

@@ -1,58 +1,6 @@
-#include "document/kinds.h"
+#include "document/documenttypes.h"
 
 namespace velunto {
-
-QString defaultPointTitle(int kind)
-{
-    switch (kind) {
-    case ObjectKind::InfoPoint:
-        return QStringLiteral("Info");
-    case ObjectKind::ExternalLink:
-        return QStringLiteral("Link");
-    case ObjectKind::DocumentLink:
-        return QStringLiteral("Dok.");
-    default:
-        return {};
-    }
-}
-
-ColorRef pointColour(int kind)
-{
-    switch (kind) {
-    case ObjectKind::InfoPoint:
-        return 0xFD5F00;
-    case ObjectKind::ExternalLink:
-        return 0x2F35A4;
-    case ObjectKind::DocumentLink:
-        return 0x4A9829;
-    default:
-        return 0xFFFFFF;
-    }
-}
-
-QString objectKindName(int kind)
-{
-    switch (kind) {
-    case ObjectKind::QueryLabel:
-        return QStringLiteral("Abfrage-Beschriftung");
-    case ObjectKind::FixedLabel:
-        return QStringLiteral("Fixe Beschriftung");
-    case ObjectKind::InfoPoint:
-        return QStringLiteral("Infopunkt");
-    case ObjectKind::ExternalLink:
-        return QStringLiteral("Link: Externe Verknüpf.");
-    case ObjectKind::DocumentLink:
-        return QStringLiteral("Dok.: Interne Verknüpf.");
-    case ObjectKind::QueryImage:
-        return QStringLiteral("Abfrage-Bild");
-    case ObjectKind::FixedImage:
-        return QStringLiteral("Fixes Bild");
-    case ObjectKind::ImageLink:
-        return QStringLiteral("Bild-Link");
-    default:
-        return {};
-    }
-}
 
 QString documentTypeName(int dokTyp, int dokUnterTyp)
 {

@@ -1,0 +1,36 @@
+#include "content/builtintypes.h"
+
+#include "content/contentregistry.h"
+#include "content/free/freecontent.h"
+
+namespace velunto {
+
+namespace {
+
+// A type whose folder is still to come: what an exercise asks of it.
+ContentType askedOnly(int dokTyp, std::vector<int> asked, std::vector<int> textEntry = {},
+                      bool pagesThroughQuestions = false)
+{
+    ContentType t;
+    t.dokTyp = dokTyp;
+    t.askedKinds = std::move(asked);
+    t.textEntryKinds = std::move(textEntry);
+    t.pagesThroughQuestions = pagesThroughQuestions;
+    return t;
+}
+
+} // namespace
+
+void registerBuiltinTypes(ContentRegistry& r)
+{
+    using namespace ObjectKind;
+    r.add(freeContentType());
+    r.add(askedOnly(DokTyp::Cloze, pageFieldsAsked(), pageFieldsTypedIn()));
+    r.add(askedOnly(DokTyp::Questions, {QuestionAnswer}, {}, true));
+    r.add(askedOnly(DokTyp::MultipleChoice, {McQuestion, McImageQuestion}, {}, true));
+    r.add(askedOnly(DokTyp::Cluster, {ClusterQueryText, ClusterQueryImage}));
+    r.add(askedOnly(DokTyp::CrossAssign, {PairQueryText, PairQueryImage}));
+    r.add(askedOnly(DokTyp::Crossword, pageFieldsAsked(), pageFieldsTypedIn()));
+}
+
+} // namespace velunto

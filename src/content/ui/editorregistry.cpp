@@ -1,0 +1,44 @@
+#include "content/ui/editorregistry.h"
+
+#include "content/ui/builtineditors.h"
+
+#include <algorithm>
+
+namespace velunto {
+
+void EditorRegistry::add(int dokTyp, int dokUnterTyp, EditorFactory factory)
+{
+    remove(dokTyp, dokUnterTyp);
+    m_entries.push_back({dokTyp, dokUnterTyp, std::move(factory)});
+}
+
+void EditorRegistry::remove(int dokTyp, int dokUnterTyp)
+{
+    std::erase_if(m_entries, [&](const Entry& e) {
+        return e.dokTyp == dokTyp && e.dokUnterTyp == dokUnterTyp;
+    });
+}
+
+EditorFactory EditorRegistry::find(int dokTyp, int dokUnterTyp) const
+{
+    for (const int sub : {dokUnterTyp, kEverySubType}) {
+        const auto it = std::find_if(m_entries.begin(), m_entries.end(), [&](const Entry& e) {
+            return e.dokTyp == dokTyp && e.dokUnterTyp == sub;
+        });
+        if (it != m_entries.end())
+            return it->factory;
+    }
+    return {};
+}
+
+EditorRegistry& editorRegistry()
+{
+    static EditorRegistry registry = [] {
+        EditorRegistry r;
+        registerBuiltinEditors(r);
+        return r;
+    }();
+    return registry;
+}
+
+} // namespace velunto

@@ -1,0 +1,53 @@
+#pragma once
+
+#include <functional>
+#include <vector>
+
+class QWidget;
+
+namespace velunto {
+
+class Document;
+class Prompter;
+
+// What the editor of a content type gets from the window that opens it.
+struct EditorHost
+{
+    Document& document;
+    Prompter& prompter;
+    QWidget* parent = nullptr;
+    // The object editor of the main window: the editor of the free page, and
+    // of the labels, pictures and points of every other type.
+    std::function<void()> openObjectEditor;
+};
+
+// Opens the editor of a document type on the open Document. The editor works
+// on a copy and applies it with OK; it returns true when the Document changed.
+using EditorFactory = std::function<bool(EditorHost& host)>;
+
+class EditorRegistry
+{
+  public:
+    static constexpr int kEverySubType = -1;
+
+    // An editor registered under the same keys is replaced.
+    void add(int dokTyp, int dokUnterTyp, EditorFactory factory);
+    void remove(int dokTyp, int dokUnterTyp);
+    // The editor for the sub-type, else the one for every sub-type; empty
+    // when the type has none.
+    EditorFactory find(int dokTyp, int dokUnterTyp) const;
+
+  private:
+    struct Entry
+    {
+        int dokTyp;
+        int dokUnterTyp;
+        EditorFactory factory;
+    };
+    std::vector<Entry> m_entries;
+};
+
+// The program's editors, the built-in ones registered at the first use.
+EditorRegistry& editorRegistry();
+
+} // namespace velunto
