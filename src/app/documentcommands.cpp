@@ -6,6 +6,7 @@
 #include "app/pagearea.h"
 #include "app/topiclibrary.h"
 #include "document/documentfile.h"
+#include "document/documenttypes.h"
 #include "document/picturefile.h"
 #include "library/worksheetlogo.h"
 #include "platform/prompter.h"
@@ -200,6 +201,44 @@ void MainWindow::newFreeDocument()
     showStartPage();
     // The author starts working on the page at once.
     setStartPanelShown(false);
+}
+
+void MainWindow::newDocumentOfType(const NewDocumentCommand& command)
+{
+    if (!mayReplaceDocument())
+        return;
+    showStartPage();
+    setStartPanelShown(false);
+    {
+        DocumentChangeBatch batch(m_document);
+        m_document.header.DokTyp = command.dokTyp;
+        m_document.header.DokUnterTyp = command.dokUnterTyp;
+        m_document.header.EinrueckRand = defaultEinrueckRand(command.dokTyp);
+        if (command.prepare)
+            command.prepare(m_document);
+        m_document.notifyHeaderChanged();
+    }
+    updateTitle();
+    editDocument();
+}
+
+void MainWindow::editDocument()
+{
+    const EditorFactory editor =
+        editorRegistry().find(m_document.header.DokTyp, m_document.header.DokUnterTyp);
+    if (!editor || m_document.header.DokTyp == DokTyp::Free) {
+        openObjectEditor();
+        return;
+    }
+    if (mode() != AppMode::LearningView) {
+        m_context.prompter.information(
+            QStringLiteral("Dokumente können nur in der Lernansicht bearbeitet werden."));
+        return;
+    }
+    setStartPanelShown(false);
+    EditorHost host{m_document, m_context.prompter, this, [this] { openObjectEditor(); }};
+    if (editor(host))
+        updateTitle();
 }
 
 void MainWindow::showProperties()

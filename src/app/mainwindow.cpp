@@ -31,6 +31,8 @@
 #include <QToolBar>
 #include <QToolButton>
 
+#include <tuple>
+
 namespace velunto {
 
 namespace {
@@ -439,7 +441,7 @@ void MainWindow::buildMenus()
     std::vector<MenuCommand> commands = mainMenuCommands();
     std::stable_sort(commands.begin(), commands.end(),
                      [](const MenuCommand& a, const MenuCommand& b) {
-                         return std::pair(a.menu, a.order) < std::pair(b.menu, b.order);
+                         return std::tuple(a.menu, a.order, a.suborder) < std::tuple(b.menu, b.order, b.suborder);
                      });
     std::map<std::pair<TopMenu, QString>, QMenu*> submenus;
     for (const MenuCommand& command : commands) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/menus.h"
+#include "content/ui/editorregistry.h"
 #include "document/document.h"
 #include "shell/appmode.h"
 #include "shell/programfolders.h"
@@ -97,6 +98,12 @@ class MainWindow : public QMainWindow
     void saveBoardSnapshot();
     // "Freie Text-&Bild-/Bild-Text-Zuordnung": a new document of type 0.
     void newFreeDocument();
+    // An entry of "&Neues Dokument anlegen" for a content type: the new
+    // document of that type in its editor.
+    void newDocumentOfType(const NewDocumentCommand& command);
+    // "&Dokument bearbeiten..." (F2): the editor of the document's type; the
+    // object editor for the free page and for types without their own.
+    void editDocument();
     // Loads path into the Document with the window's part of loading; with
     // takeFolder the file's folder becomes the current topic folder. False
     // when the file could not be loaded (the messages were shown).

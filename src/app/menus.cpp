@@ -2,8 +2,11 @@
 
 #include "app/mainwindow.h"
 #include "app/topiclibrary.h"
+#include "content/ui/editorregistry.h"
 #include "view/ui/learningview.h"
 #include "view/ui/objecteditorwindow.h"
+
+#include <iterator>
 
 namespace velunto {
 
@@ -81,6 +84,12 @@ MenuCommand inSubmenu(const char* submenu, MenuCommand c)
 {
     c.submenu = QString::fromUtf8(submenu);
     return c;
+}
+
+// The rows a subsystem contributes from its own file.
+[[maybe_unused]] void append(std::vector<MenuCommand>& to, std::vector<MenuCommand> rows)
+{
+    to.insert(to.end(), std::make_move_iterator(rows.begin()), std::make_move_iterator(rows.end()));
 }
 
 } // namespace
@@ -188,9 +197,25 @@ std::vector<MenuCommand> mainMenuCommands()
                         [](M& w) { w.view().hideCoverSheet(); }));
 
     // "&Autorenfunktion"
-    c.push_back(inSubmenu("&Neues Dokument anlegen",
-                          command(T::Author, 10, "Freie Text-&Bild-/Bild-Text-Zuordnung", {},
-                                  [](M& w) { w.newFreeDocument(); })));
+    // "&Neues Dokument anlegen": the free page, and each content type's
+    // entries as its editor registered them (orders 1 to 49 for the types).
+    const char* const newDocument = "&Neues Dokument anlegen";
+    MenuCommand freePage = inSubmenu(newDocument,
+                                     command(T::Author, 10, "Freie Text-&Bild-/Bild-Text-Zuordnung",
+                                             {}, [](M& w) { w.newFreeDocument(); }));
+    freePage.suborder = 5;
+    c.push_back(freePage);
+    for (const NewDocumentCommand& entry : editorRegistry().newDocumentCommands()) {
+        MenuCommand item = inSubmenu(newDocument, command(T::Author, 10, "", {}, [entry](M& w) {
+                                         w.newDocumentOfType(entry);
+                                     }));
+        item.caption = entry.caption;
+        item.order = 10;
+        item.suborder = entry.order;
+        c.push_back(item);
+    }
+    c.push_back(command(T::Author, 20, "&Dokument bearbeiten...", QKeySequence(Qt::Key_F2),
+                        [](M& w) { w.editDocument(); }));
     const char* const objectEditor = "Objekteditor: &Texte, Bilder, Infopunkte";
     c.push_back(separated(
         inSubmenu(objectEditor, command(T::Author, 30, "&Bearbeiten...", QKeySequence(Qt::Key_F3),

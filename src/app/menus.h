@@ -32,6 +32,7 @@ struct MenuCommand
 {
     TopMenu menu = TopMenu::File;
     int order = 0; // position in its menu; the gaps leave room for commands to come
+    int suborder = 0; // position among the entries of the same order
     QString caption;
     QKeySequence shortcut;
     std::function<void(MainWindow&)> run;

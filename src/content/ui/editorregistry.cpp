@@ -31,6 +31,16 @@ EditorFactory EditorRegistry::find(int dokTyp, int dokUnterTyp) const
     return {};
 }
 
+void EditorRegistry::addNewDocumentCommand(NewDocumentCommand command)
+{
+    std::erase_if(m_newDocuments, [&](const NewDocumentCommand& c) {
+        return c.dokTyp == command.dokTyp && c.dokUnterTyp == command.dokUnterTyp;
+    });
+    const auto at = std::find_if(m_newDocuments.begin(), m_newDocuments.end(),
+                                 [&](const NewDocumentCommand& c) { return c.order > command.order; });
+    m_newDocuments.insert(at, std::move(command));
+}
+
 EditorRegistry& editorRegistry()
 {
     static EditorRegistry registry = [] {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QString>
+
 #include <functional>
 #include <vector>
 
@@ -25,6 +27,19 @@ struct EditorHost
 // on a copy and applies it with OK; it returns true when the Document changed.
 using EditorFactory = std::function<bool(EditorHost& host)>;
 
+// An entry of "&Neues Dokument anlegen": the main window closes the open
+// document, gives the new one the type, its sub-type and the type's default
+// EinrueckRand, runs prepare for what else the type needs, and opens the
+// type's editor.
+struct NewDocumentCommand
+{
+    int order = 0; // position in the submenu
+    QString caption;
+    int dokTyp = 0;
+    int dokUnterTyp = 0;
+    std::function<void(Document&)> prepare; // may be empty
+};
+
 class EditorRegistry
 {
   public:
@@ -37,6 +52,10 @@ class EditorRegistry
     // when the type has none.
     EditorFactory find(int dokTyp, int dokUnterTyp) const;
 
+    // The entries of "&Neues Dokument anlegen", sorted by their order.
+    void addNewDocumentCommand(NewDocumentCommand command);
+    const std::vector<NewDocumentCommand>& newDocumentCommands() const { return m_newDocuments; }
+
   private:
     struct Entry
     {
@@ -45,6 +64,7 @@ class EditorRegistry
         EditorFactory factory;
     };
     std::vector<Entry> m_entries;
+    std::vector<NewDocumentCommand> m_newDocuments;
 };
 
 // The program's editors, the built-in ones registered at the first use.
