@@ -8,6 +8,8 @@
 #include "document/documentfile.h"
 #include "document/documenttypes.h"
 #include "document/picturefile.h"
+#include "exercise/exerciserun.h"
+#include "exercise/ui/exercisecontroller.h"
 #include "library/worksheetlogo.h"
 #include "platform/prompter.h"
 #include "platform/ui/dialogrunner.h"
@@ -58,7 +60,11 @@ bool MainWindow::askSave()
 
 bool MainWindow::mayReplaceDocument()
 {
-    return askToCancelExercise() && askSave();
+    if (!askToCancelExercise())
+        return false;
+    // The run ends before its document goes.
+    m_exercise->run().leave(false);
+    return askSave();
 }
 
 bool MainWindow::loadDocument(const QString& path, bool takeFolder)

@@ -7,6 +7,8 @@
 #include "common/filemessages.h"
 #include "common/random.h"
 #include "content/contentregistry.h"
+#include "exercise/exerciserun.h"
+#include "exercise/ui/exercisecontroller.h"
 #include "library/topiclist.h"
 #include "platform/display.h"
 #include "platform/inifile.h"
@@ -61,6 +63,7 @@ MainWindow::MainWindow(ShellContext context, QWidget* parent)
     });
 
     buildToolbar();
+    setUpExercise();
     buildMenus();
     m_library = new TopicLibrary(*this);
 
@@ -525,8 +528,7 @@ void MainWindow::keyPressEvent(QKeyEvent* event)
 bool MainWindow::askToCancelExercise()
 {
     if (mode() == AppMode::Exercise)
-        return m_context.prompter.confirm(QStringLiteral(
-            "Die aktuelle Übung ist noch nicht beendet.\r\nÜbung wirklich abbrechen?"));
+        return m_exercise->run().confirmCancel();
     if (mode() == AppMode::Puzzle)
         return m_context.prompter.confirm(QStringLiteral(
             "Das aktuelle Schiebepuzzle ist noch nicht gelöst.\r\nÜbung wirklich abbrechen?"));
@@ -558,7 +560,10 @@ void MainWindow::closeEvent(QCloseEvent* event)
     steps.chronicleScreenshots = m_chronicleScreenshots;
     steps.chronicleFolder = m_settings.folders.chronicle;
     steps.chronicleDeleted = [this] { m_chronicleScreenshots.clear(); };
-    steps.cancelRunningWork = [this] { setMode(AppMode::LearningView); };
+    steps.cancelRunningWork = [this] {
+        m_exercise->run().leave(false);
+        setMode(AppMode::LearningView);
+    };
     steps.saveSettings = [this] { writeSettings(); };
     if (!runCloseSequence(steps, m_context.prompter)) {
         event->ignore();

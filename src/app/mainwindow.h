@@ -26,6 +26,10 @@ namespace velunto {
 
 class LearningView;
 class Launcher;
+class Clock;
+class ExerciseController;
+class Pauses;
+class SoundPlayer;
 class ObjectEditorWindow;
 class PageArea;
 class Prompter;
@@ -41,6 +45,11 @@ struct ShellContext
     UserStore& store;
     ProgramFolders folders;
     QString commandLine; // the first parameter, empty when none was given
+    // The exercises' clock, pauses and sounds; the real ones when null (a
+    // test passes its own, so that a run neither waits nor sounds).
+    Clock* clock = nullptr;
+    Pauses* pauses = nullptr;
+    SoundPlayer* sound = nullptr;
 };
 
 // The program's frame: it owns the one Document and the settings, hosts the
@@ -131,6 +140,13 @@ class MainWindow : public QMainWindow
     void openObjectEditor();
     bool isObjectEditorOpen() const;
 
+    // --- exercises (exercisecommands.cpp) -----------------------------------------
+    ExerciseController& exercise() { return *m_exercise; }
+    // "Individual-&Übung" (F7), "Übung &abbrechen", "Übungsrückmeldung...".
+    void startExercise();
+    void cancelExercise();
+    void editExerciseFeedback();
+
     // --- for other parts of the program ------------------------------------------
     // The chronicle records here each screenshot it takes; the close sequence
     // asks about them.
@@ -176,6 +192,7 @@ class MainWindow : public QMainWindow
     QString documentFolder() const;
     bool writeSettings();
     bool askToCancelExercise();
+    void setUpExercise();
     // The arrow keys move the object selected in the open object editor.
     bool moveEditedObject(QKeyEvent* event);
     // While the object editor is the active window, the main window's
@@ -207,6 +224,8 @@ class MainWindow : public QMainWindow
     std::vector<std::pair<QAction*, std::function<bool()>>> m_toolbarChecks;
     std::map<StatusPanel, QWidget*> m_statusPanels;
     ObjectEditorWindow* m_objectEditor = nullptr;
+    ExerciseController* m_exercise = nullptr;
+    QAction* m_leaveButton = nullptr;
     std::vector<std::pair<QAction*, QKeySequence>> m_waitingShortcuts;
 };
 

@@ -196,6 +196,11 @@ std::vector<MenuCommand> mainMenuCommands()
     c.push_back(command(T::LearningView, 61, "Abdeckblatt aus&blenden", {},
                         [](M& w) { w.view().hideCoverSheet(); }));
 
+    // "&Übung"
+    c.push_back(command(T::Exercise, 10, "Individual-&Übung", QKeySequence(Qt::Key_F7),
+                        [](M& w) { w.startExercise(); }));
+    c.push_back(command(T::Exercise, 20, "Übung &abbrechen", {}, [](M& w) { w.cancelExercise(); }));
+
     // "&Autorenfunktion"
     // "&Neues Dokument anlegen": the free page, and each content type's
     // entries as its editor registered them (orders 1 to 49 for the types).
@@ -275,6 +280,8 @@ std::vector<MenuCommand> mainMenuCommands()
     c.push_back(toggle(T::Options, 60,
                        "Ergebnisse Individual-Übung automatisch in &Bestenliste eintragen",
                        &ExerciseSwitches::AutoBestListEntry));
+    c.push_back(separated(command(T::Options, 70, "Übungsrückmeldung...", {},
+                                  [](M& w) { w.editExerciseFeedback(); })));
     c.push_back(learningViewOnly(separated(
         command(T::Options, 110, "Schrift&art...", {}, [](M& w) { w.chooseDocumentFont(); }))));
     c.push_back(

@@ -2,6 +2,7 @@
 // with the mouse up to the result window, then a second run by keyboard.
 
 #include "runfixture.h"
+#include "windowdriver.h"
 
 #include "document/documentfile.h"
 #include "exercise/gradingscale.h"
@@ -73,29 +74,6 @@ class ExerciseWindow : public ::testing::Test
 
     ExerciseRun& run() { return controller->run(); }
 
-    // Runs what the widgets left for after their event handlers.
-    static void settle()
-    {
-        for (int i = 0; i < 3; ++i)
-            QApplication::processEvents();
-    }
-
-    static void mouse(QWidget* w, QEvent::Type type, QPoint local)
-    {
-        QMouseEvent event(type, QPointF(local), QPointF(w->mapToGlobal(local)), Qt::LeftButton,
-                          type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton,
-                          Qt::NoModifier);
-        QApplication::sendEvent(w, &event);
-    }
-
-    static void key(QWidget* w, int key, const QString& text = {})
-    {
-        QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, text);
-        QApplication::sendEvent(w, &press);
-        QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier, text);
-        QApplication::sendEvent(w, &release);
-    }
-
     // The card widget that shows object's text.
     QWidget* cardOf(int object)
     {
@@ -112,31 +90,10 @@ class ExerciseWindow : public ::testing::Test
         return controller->run().page().toArea(view->composer().cards().bounds(object));
     }
 
-    // Drags the card with the mouse until the middle of its left edge lies in
-    // the target's card, and lets go.
     void drag(QWidget* card, int target)
     {
         ASSERT_NE(card, nullptr);
-        const QPoint grab(card->width() / 2, card->height() / 2);
-        mouse(card, QEvent::MouseButtonPress, grab);
-        const QRect t = targetRect(target);
-        const QPoint pointer(t.left() + 2 + grab.x(),
-                             t.center().y() - card->height() / 2 + grab.y());
-        for (int step = 1; step <= 4; ++step) {
-            const QPoint at = card->pos() + (pointer - card->pos() - grab) * step / 4 + grab;
-            mouse(card, QEvent::MouseMove, at - card->pos());
-        }
-        mouse(card, QEvent::MouseButtonRelease, pointer - card->pos());
-        settle();
-    }
-
-    std::vector<int> queryLabels() const
-    {
-        std::vector<int> labels;
-        for (int i = 0; i < doc.objectCount(); ++i)
-            if (doc.objects[i].Typ == ObjectKind::QueryLabel)
-                labels.push_back(i);
-        return labels;
+        dragCard(card, targetRect(target));
     }
 };
 
@@ -144,7 +101,7 @@ class ExerciseWindow : public ::testing::Test
 
 TEST_F(ExerciseWindow, AWholeRunWithTheMouseThenOneByKeyboard)
 {
-    const std::vector<int> labels = queryLabels();
+    const std::vector<int> labels = queryLabels(doc);
     ASSERT_GE(labels.size(), 4u);
     controller->startIndividual();
     settle();
