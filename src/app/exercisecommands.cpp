@@ -1,6 +1,6 @@
 // The main window's part of the exercises: the run in the page area, its
-// status panel, the toolbar button that leaves it, and the commands of the
-// menu "&Übung".
+// status panel, the two toolbar buttons, and the commands of the menu
+// "&Übung" and "Übungsrückmeldung...".
 
 #include "app/mainwindow.h"
 #include "exercise/ui/exercisecontroller.h"
@@ -8,12 +8,43 @@
 #include "exercise/ui/optionsdialog.h"
 #include "exercise/ui/statuspanel.h"
 #include "platform/prompter.h"
+#include "platform/ui/dialogrunner.h"
 #include "view/ui/learningview.h"
 
 #include <QAction>
 #include <QToolBar>
 
 namespace velunto {
+
+namespace {
+
+MenuCommand row(TopMenu menu, int order, const char* caption, QKeySequence shortcut,
+                std::function<void(MainWindow&)> run)
+{
+    MenuCommand c;
+    c.menu = menu;
+    c.order = order;
+    c.caption = QString::fromUtf8(caption);
+    c.shortcut = shortcut;
+    c.run = std::move(run);
+    return c;
+}
+
+} // namespace
+
+std::vector<MenuCommand> exerciseMenuCommands()
+{
+    using M = MainWindow;
+    std::vector<MenuCommand> c;
+    c.push_back(row(TopMenu::Exercise, 10, "Individual-&Übung", QKeySequence(Qt::Key_F7),
+                    [](M& w) { w.startExercise(); }));
+    c.push_back(row(TopMenu::Exercise, 20, "Übung &abbrechen", {}, [](M& w) { w.cancelExercise(); }));
+    MenuCommand feedback =
+        row(TopMenu::Options, 70, "Übungsrückmeldung...", {}, [](M& w) { w.editExerciseFeedback(); });
+    feedback.separatorBefore = true;
+    c.push_back(feedback);
+    return c;
+}
 
 void MainWindow::setUpExercise()
 {
@@ -35,11 +66,18 @@ void MainWindow::setUpExercise()
     m_exercise = new ExerciseController(std::move(w), this);
     setStatusPanel(StatusPanel::Exercise, m_exercise->statusPanel());
 
-    // One button leaves the run; outside a run it reads "Lernansicht".
+    // Two buttons in front of the view's: one starts a run, the other leaves
+    // it; outside a run the second reads "Lernansicht".
+    QAction* first = m_toolbar->actions().value(0);
+    m_startButton = new QAction(QStringLiteral("Individual- Übung"), this);
+    m_startButton->setObjectName(QStringLiteral("individualuebung"));
+    m_startButton->setToolTip(QStringLiteral("Individual-Übung starten (F7)"));
     m_leaveButton = new QAction(QStringLiteral("Lernansicht"), this);
     m_leaveButton->setObjectName(QStringLiteral("lernansicht"));
-    m_toolbar->insertAction(m_toolbar->actions().value(0), m_leaveButton);
-    m_toolbar->insertSeparator(m_toolbar->actions().value(1));
+    m_toolbar->insertAction(first, m_startButton);
+    m_toolbar->insertAction(first, m_leaveButton);
+    m_toolbar->insertSeparator(first);
+    connect(m_startButton, &QAction::triggered, this, [this] { startExercise(); });
     connect(m_leaveButton, &QAction::triggered, this, [this] { cancelExercise(); });
     connect(m_exercise, &ExerciseController::runningChanged, this, [this](bool running) {
         m_leaveButton->setText(running ? QStringLiteral("Übung abbrechen")
@@ -67,7 +105,7 @@ void MainWindow::cancelExercise()
 void MainWindow::editExerciseFeedback()
 {
     FeedbackDialog dialog(m_settings.feedback, m_context.folders.sound, m_context.prompter, this);
-    if (dialog.exec() == QDialog::Accepted)
+    if (runDialog(dialog) == QDialog::Accepted)
         m_settings.feedback = dialog.settings();
 }
 

@@ -106,7 +106,9 @@ void MainWindow::connectView()
 
 MainWindow::~MainWindow()
 {
-    // The views that follow the Document and the session go before them.
+    // The views that follow the Document and the session go before them, and
+    // the exercise before the view it runs in.
+    delete m_exercise;
     delete m_pageArea;
 }
 

@@ -225,6 +225,7 @@ class MainWindow : public QMainWindow
     std::map<StatusPanel, QWidget*> m_statusPanels;
     ObjectEditorWindow* m_objectEditor = nullptr;
     ExerciseController* m_exercise = nullptr;
+    QAction* m_startButton = nullptr;
     QAction* m_leaveButton = nullptr;
     std::vector<std::pair<QAction*, QKeySequence>> m_waitingShortcuts;
 };

@@ -197,9 +197,7 @@ std::vector<MenuCommand> mainMenuCommands()
                         [](M& w) { w.view().hideCoverSheet(); }));
 
     // "&Übung"
-    c.push_back(command(T::Exercise, 10, "Individual-&Übung", QKeySequence(Qt::Key_F7),
-                        [](M& w) { w.startExercise(); }));
-    c.push_back(command(T::Exercise, 20, "Übung &abbrechen", {}, [](M& w) { w.cancelExercise(); }));
+    append(c, exerciseMenuCommands());
 
     // "&Autorenfunktion"
     // "&Neues Dokument anlegen": the free page, and each content type's
@@ -280,8 +278,6 @@ std::vector<MenuCommand> mainMenuCommands()
     c.push_back(toggle(T::Options, 60,
                        "Ergebnisse Individual-Übung automatisch in &Bestenliste eintragen",
                        &ExerciseSwitches::AutoBestListEntry));
-    c.push_back(separated(command(T::Options, 70, "Übungsrückmeldung...", {},
-                                  [](M& w) { w.editExerciseFeedback(); })));
     c.push_back(learningViewOnly(separated(
         command(T::Options, 110, "Schrift&art...", {}, [](M& w) { w.chooseDocumentFont(); }))));
     c.push_back(

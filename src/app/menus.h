@@ -45,4 +45,7 @@ struct MenuCommand
 
 std::vector<MenuCommand> mainMenuCommands();
 
+// The rows of the subsystems, each from its own file.
+std::vector<MenuCommand> exerciseMenuCommands(); // exercisecommands.cpp
+
 } // namespace velunto

@@ -16,9 +16,9 @@ bool AskedKinds::typesInto(int kind) const
     return std::find(textEntry.begin(), textEntry.end(), kind) != textEntry.end();
 }
 
-AskedKinds builtInAskedKinds(int dokTyp)
+AskedKinds builtInAskedKinds(int dokTyp, int dokUnterTyp)
 {
-    const ContentType* type = contentRegistry().find(dokTyp, ContentType::kEverySubType);
+    const ContentType* type = contentRegistry().find(dokTyp, dokUnterTyp);
     if (type == nullptr)
         return {};
     return {type->askedKinds, type->textEntryKinds};

@@ -17,10 +17,11 @@ struct AskedKinds
     bool typesInto(int kind) const;
 };
 
-// Where a run learns the asked kinds of a document type.
-using AskedKindsLookup = std::function<AskedKinds(int dokTyp)>;
+// Where a run learns the asked kinds of a document type and sub-type.
+using AskedKindsLookup = std::function<AskedKinds(int dokTyp, int dokUnterTyp)>;
 
-// The asked kinds that the content registry holds for a document type.
-AskedKinds builtInAskedKinds(int dokTyp);
+// The asked kinds that the content registry holds for a document type: the
+// entry of its sub-type when one is registered, else the type's.
+AskedKinds builtInAskedKinds(int dokTyp, int dokUnterTyp);
 
 } // namespace velunto

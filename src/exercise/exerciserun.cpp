@@ -173,7 +173,7 @@ bool ExerciseRun::startSteps(int repeatMode, int kind)
 {
     HeaderDataTyp& h = m_document.header;
     const int dokTyp = h.DokTyp;
-    m_r.asked = m_services.askedKinds ? m_services.askedKinds(dokTyp) : AskedKinds{};
+    m_r.asked = m_services.askedKinds ? m_services.askedKinds(dokTyp, h.DokUnterTyp) : AskedKinds{};
 
     // The options snapshot; a network participant took it when joining.
     if (kind == ExerciseKind::NetworkParticipant && m_r.joinedOptions)

@@ -12,6 +12,7 @@
 #include "platform/pause.h"
 #include "platform/prompter.h"
 #include "platform/soundplayer.h"
+#include "platform/ui/dialogrunner.h"
 #include "shell/settings.h"
 #include "view/hittest.h"
 #include "view/ui/learningview.h"
@@ -178,7 +179,7 @@ std::optional<QString> ExerciseController::askParticipantName()
     if (askName)
         return askName();
     NameDialog dialog(m_wiring.window);
-    if (dialog.exec() != QDialog::Accepted)
+    if (runDialog(dialog) != QDialog::Accepted)
         return std::nullopt;
     return dialog.name();
 }
