@@ -121,8 +121,11 @@ TEST_F(MainWindowFixture, CancelAtTheScreenshotQuestionKeepsFilesAndProgram)
 
 TEST_F(MainWindowFixture, ClosingDuringAnExerciseAsksFirst)
 {
-    MainWindow& w = start();
-    w.setMode(AppMode::Exercise);
+    MainWindow& w = start(QStringLiteral(VELUNTO_SOURCE_DIR "/data/beispiele/01-flusssystem.vlt"));
+    w.settings().ShowOptionsDialog = false;
+    w.settings().options.AskParticipantName = false;
+    w.startExercise();
+    ASSERT_EQ(w.mode(), AppMode::Exercise);
     prompter.answers = {Answer::No};
     EXPECT_FALSE(w.close());
     EXPECT_EQ(prompter.shown.back().text,
