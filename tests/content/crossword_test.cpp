@@ -221,7 +221,7 @@ TEST(CrosswordLayout, PaintsBoxesMarksAndTitledClues)
     EXPECT_EQ(drawn(QStringLiteral("W1: fährt auf")).colour, doc.header.KreuzFarben[4]);
 }
 
-TEST(CrosswordLayout, LetterBoxesCoveredOpenAndShown)
+TEST(CrosswordLayout, LetterBoxesCoveredOpenAndSolved)
 {
     Document doc = crosswordDocument();
     put(doc.header.KreuzGitter, 0, 0, QStringLiteral("JA"));
@@ -247,9 +247,9 @@ TEST(CrosswordLayout, LetterBoxesCoveredOpenAndShown)
         return white;
     };
     const int all = inside.width() * inside.height();
-    EXPECT_EQ(paint(-1, false), 0);     // the covered box fills it
-    EXPECT_EQ(paint(-5, true), all);    // an open box of a run stays empty
-    const int letter = paint(0, false); // the letter
+    EXPECT_EQ(paint(-1, false), 0);    // the covered box fills it
+    EXPECT_EQ(paint(-5, true), 0);     // an open box of a run: covered, with its number
+    const int letter = paint(0, true); // the letter, once solved
     EXPECT_LT(letter, all);
     EXPECT_GT(letter, all / 3);
 }

@@ -7,6 +7,7 @@
 #include "document/documenttypes.h"
 #include "document/fitcardtext.h"
 #include "document/objectkinds.h"
+#include "view/exercisestates.h"
 #include "view/objectpainter.h"
 
 #include <QPainter>
@@ -215,13 +216,14 @@ QRect drawCrosswordCell(DrawContext& ctx, int index)
 
     const int mode = ctx.renderMode;
     if (mode == RenderMode::View) {
+        // A run shows open, ticked, crossed and unjudged boxes as every query
+        // field; the learning view a covered box.
+        if (ctx.exerciseRunning() && drawExerciseState(ctx, index, card, 0))
+            return card;
         if (o.Abdeckung == -1 && !ctx.exerciseRunning()) {
             drawCoveredBox(ctx, o, card);
             return card;
         }
-        // An open box of an exercise stays empty until it is solved.
-        if (o.Abdeckung == -5)
-            return card;
     } else if (mode == RenderMode::Worksheet) {
         // On the task sheet the grid's own boxes are the answer boxes.
         return card;
