@@ -243,8 +243,11 @@ void MainWindow::editDocument()
     }
     setStartPanelShown(false);
     EditorHost host{m_document, m_context.prompter, this, [this] { openObjectEditor(); }};
-    if (editor(host))
+    if (editor(host)) {
+        // The editor made the query fields afresh: they are numbered anew.
+        m_view->number(m_view->numberingMode());
         updateTitle();
+    }
 }
 
 void MainWindow::showProperties()

@@ -1,6 +1,9 @@
 #include "content/builtintypes.h"
 
+#include "content/cluster/clustertype.h"
 #include "content/contentregistry.h"
+#include "content/crossassign/pairtype.h"
+#include "content/crossword/crosswordtype.h"
 #include "content/free/freecontent.h"
 
 namespace velunto {
@@ -28,9 +31,9 @@ void registerBuiltinTypes(ContentRegistry& r)
     r.add(askedOnly(DokTyp::Cloze, pageFieldsAsked(), pageFieldsTypedIn()));
     r.add(askedOnly(DokTyp::Questions, {QuestionAnswer}, {}, true));
     r.add(askedOnly(DokTyp::MultipleChoice, {McQuestion, McImageQuestion}, {}, true));
-    r.add(askedOnly(DokTyp::Cluster, {ClusterQueryText, ClusterQueryImage}));
-    r.add(askedOnly(DokTyp::CrossAssign, {PairQueryText, PairQueryImage}));
-    r.add(askedOnly(DokTyp::Crossword, pageFieldsAsked(), pageFieldsTypedIn()));
+    r.add(clusterContentType());
+    r.add(pairContentType());
+    r.add(crosswordContentType());
 }
 
 } // namespace velunto

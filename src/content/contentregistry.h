@@ -39,6 +39,11 @@ struct ContentType
     // (query mode 3).
     std::vector<int> askedKinds;
     std::vector<int> textEntryKinds;
+    // Text entry: the field the typing moves on to once the field filled
+    // holds as many characters as its answer (object indices; previous is
+    // the field filled before it, -1 for none). -1, or no function, leaves
+    // the focus where it is.
+    std::function<int(const Document&, int filled, int previous)> nextTypedField;
     // The page shows one question at a time (single and multiple-choice
     // questions): the navigation buttons and keys step CurrentQuestion.
     bool pagesThroughQuestions = false;

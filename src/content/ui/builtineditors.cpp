@@ -1,5 +1,11 @@
 #include "content/ui/builtineditors.h"
 
+#include "content/cluster/clustercontent.h"
+#include "content/cluster/ui/clustereditor.h"
+#include "content/crossassign/pairlayout.h"
+#include "content/crossassign/ui/paireditor.h"
+#include "content/crossword/crosswordlayout.h"
+#include "content/crossword/ui/crosswordeditor.h"
 #include "content/free/ui/freeeditor.h"
 #include "content/ui/editorregistry.h"
 #include "document/records.h"
@@ -9,6 +15,16 @@ namespace velunto {
 void registerBuiltinEditors(EditorRegistry& r)
 {
     r.add(DokTyp::Free, EditorRegistry::kEverySubType, openFreeEditor);
+
+    r.add(DokTyp::Cluster, EditorRegistry::kEverySubType, openClusterEditor);
+    r.addNewDocumentCommand({9, QStringLiteral("Clu&ster-Übung..."), DokTyp::Cluster, 0,
+                             prepareNewCluster});
+    r.add(DokTyp::CrossAssign, EditorRegistry::kEverySubType, openPairEditor);
+    r.addNewDocumentCommand({10, QStringLiteral("Über-&Kreuz-Zuordnung..."), DokTyp::CrossAssign,
+                             0, prepareNewPairs});
+    r.add(DokTyp::Crossword, EditorRegistry::kEverySubType, openCrosswordEditor);
+    r.addNewDocumentCommand({11, QStringLiteral("Kreuz&worträtsel..."), DokTyp::Crossword, 0,
+                             prepareNewCrossword});
 }
 
 } // namespace velunto

@@ -1,6 +1,7 @@
 #include "content/ui/editorregistry.h"
 
 #include "content/ui/builtineditors.h"
+#include "document/document.h"
 
 #include <algorithm>
 
@@ -39,6 +40,22 @@ void EditorRegistry::addNewDocumentCommand(NewDocumentCommand command)
     const auto at = std::find_if(m_newDocuments.begin(), m_newDocuments.end(),
                                  [&](const NewDocumentCommand& c) { return c.order > command.order; });
     m_newDocuments.insert(at, std::move(command));
+}
+
+bool finishContentEditor(Document& document, bool accepted, bool pageChanged)
+{
+    if (accepted) {
+        document.notify({DocumentChange::Header | DocumentChange::ObjectsRemoved |
+                             DocumentChange::ObjectsAdded,
+                         {},
+                         true,
+                         ObjectAspect::All});
+    } else if (pageChanged) {
+        DocumentChangeBatch batch(document);
+        document.notifyHeaderChanged();
+        document.rebuildContent();
+    }
+    return accepted;
 }
 
 EditorRegistry& editorRegistry()

@@ -70,4 +70,10 @@ class EditorRegistry
 // The program's editors, the built-in ones registered at the first use.
 EditorRegistry& editorRegistry();
 
+// Tells the Document's observers what an editor changed in place, and returns
+// accepted. After OK the editor has replaced its type's objects and header
+// fields; after any other way out only the margins or the document font can
+// have changed (pageChanged), and the page is laid out again for them.
+bool finishContentEditor(Document& document, bool accepted, bool pageChanged);
+
 } // namespace velunto

@@ -479,4 +479,13 @@ void CrosswordEditor::reject()
     QDialog::reject();
 }
 
+bool openCrosswordEditor(EditorHost& host)
+{
+    // What OK rebuilds reaches the page as one change.
+    DocumentChangeBatch batch(host.document);
+    CrosswordEditor editor(host.document, host.prompter, host.parent);
+    const bool accepted = velunto::runDialog(editor) == QDialog::Accepted;
+    return finishContentEditor(host.document, accepted, editor.pageChanged());
+}
+
 } // namespace velunto

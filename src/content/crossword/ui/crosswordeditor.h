@@ -1,6 +1,7 @@
 #pragma once
 
 #include "content/crossword/crosswordlayout.h"
+#include "content/ui/editorregistry.h"
 
 #include <QDialog>
 
@@ -107,5 +108,8 @@ class CrosswordEditor : public QDialog
     std::array<QPushButton*, 6> m_colourButtons{};
     bool m_shading = false;
 };
+
+// "Kreuzworträtsel bearbeiten" on the open Document; true after OK.
+bool openCrosswordEditor(EditorHost& host);
 
 } // namespace velunto
