@@ -137,8 +137,10 @@ const std::array kKinds = {
         kBasketCard | Hideable),
 
     // Crossword.
+    // The letter boxes belong to the crossword editor: the object editor
+    // can neither pick nor change them.
     row(CrosswordCell, "CrosswordCell", "", DokTyp::Crossword, P::ContentType,
-        kAskedField | ClickableInEditor | TextEntry | kWorksheetAnswer),
+        kAskedField | TextEntry | kWorksheetAnswer),
 
     // Cloze with wrong words.
     row(DistractorCard, "DistractorCard", "", DokTyp::Cloze, P::ContentType, 0),

@@ -84,7 +84,7 @@ TEST(ObjectKinds, SetsReadFromTheTable)
         {"clickable in the editor",
          KindFlag::ClickableInEditor,
          {QueryLabel, FixedLabel, InfoPoint, ExternalLink, DocumentLink, QueryImage, FixedImage,
-          ImageLink, CrosswordCell}},
+          ImageLink}},
         {"opens in an exercise",
          KindFlag::ClickableInExercise,
          {InfoPoint, ExternalLink, DocumentLink, ImageLink, McInfoPoint, McLink, TableImageLink}},
