@@ -12,7 +12,10 @@
 
 #include <gtest/gtest.h>
 
+#include <QDir>
 #include <QTemporaryDir>
+
+#include <map>
 
 using namespace velunto;
 
@@ -158,3 +161,26 @@ TEST(PuzzleTypes, ACrosswordGridBuildsItsLetterBoxesWhenLoaded)
     EXPECT_EQ(askedObjects(loaded, true).size(), 5u);
 }
 
+// The shipped samples: two of each type, each with something to sort,
+// connect or type.
+TEST(PuzzleTypes, TheSamplesShipTwoOfEachWithQueries)
+{
+    const QDir folder(QStringLiteral(VELUNTO_SOURCE_DIR "/data/beispiele"));
+    std::map<int, int> documents;
+    for (const QString& name : folder.entryList({QStringLiteral("*.vlt")}, QDir::Files)) {
+        Document doc;
+        ASSERT_TRUE(loadDocument(doc, folder.filePath(name)).ok) << name.toStdString();
+        const int typ = doc.header.DokTyp;
+        if (typ < DokTyp::Cluster || typ > DokTyp::Crossword)
+            continue;
+        SCOPED_TRACE(name.toStdString());
+        ++documents[typ];
+        EXPECT_GE(askedObjects(doc).size(), 4u);
+        for (const ObjDataTyp& o : doc.objects) {
+            if (o.Typ == ObjectKind::ClusterQueryImage || o.Typ == ObjectKind::PairQueryImage)
+                EXPECT_FALSE(o.Bild.isNull());
+        }
+    }
+    EXPECT_EQ(documents, (std::map<int, int>{
+                             {DokTyp::Cluster, 2}, {DokTyp::CrossAssign, 2}, {DokTyp::Crossword, 2}}));
+}
