@@ -1,6 +1,7 @@
 #include "exercise/ui/exercisecontroller.h"
 
 #include "content/cluster/clusterlayout.h"
+#include "content/contentregistry.h"
 #include "content/crossassign/pairlayout.h"
 #include "content/multiplechoice/mcpermutation.h"
 #include "document/document.h"
@@ -100,7 +101,10 @@ ExerciseController::ExerciseController(Wiring wiring, QObject* parent)
         if (m_run->carrying())
             m_run->putBack();
     };
-    in.typed = [this](int element, const QString& text) { m_run->setTypedText(element, text); };
+    in.typed = [this](int element, const QString& text) {
+        m_run->setTypedText(element, text);
+        moveOnWhenFilled(element);
+    };
     in.clicked = [this](int element) { later([this, element] { m_run->click(element); }); };
 
     connect(m_result, &ResultWindow::repeatRequested, this,
@@ -309,6 +313,31 @@ void ExerciseController::focusNext(int after)
         QWidget* w = m_widgets[k];
         if (w && int(k) != after && m_run->elements()[k].takesPart()) {
             w->setFocus(Qt::TabFocusReason);
+            return;
+        }
+    }
+}
+
+void ExerciseController::moveOnWhenFilled(int element)
+{
+    const std::vector<Element>& elements = m_run->elements();
+    if (element < 0 || element >= int(elements.size()))
+        return;
+    const Document& doc = *m_wiring.document;
+    const int object = elements[size_t(element)].object;
+    const ContentType* type = contentRegistry().find(doc.header.DokTyp, doc.header.DokUnterTyp);
+    if (type == nullptr || !type->nextTypedField || !doc.isValidIndex(object))
+        return;
+    const QString& typed = elements[size_t(element)].typed;
+    if (typed.isEmpty() || typed.size() < doc.objects[object].Text.trimmed().size())
+        return;
+    const int previous = m_lastFilled;
+    m_lastFilled = object;
+    const int next = type->nextTypedField(doc, object, previous);
+    for (size_t k = 0; k < elements.size(); ++k) {
+        if (next >= 0 && elements[k].object == next && elements[k].kind == ElementKind::TextBox &&
+            elements[k].takesPart() && m_widgets[k]) {
+            m_widgets[k]->setFocus(Qt::TabFocusReason);
             return;
         }
     }

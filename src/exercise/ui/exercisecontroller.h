@@ -120,6 +120,10 @@ class ExerciseController : public QObject, public ExerciseHost
     // Gives the focus to the first element after element (in Tab order) that
     // takes part; -1 starts at the first.
     void focusNext(int after);
+    // After typing into a text box: once it holds its answer's length, the
+    // focus moves on to the field the document type names (the next box of
+    // a crossword word).
+    void moveOnWhenFilled(int element);
 
     Wiring m_wiring;
     std::unique_ptr<Clock> m_ownClock;
@@ -135,6 +139,7 @@ class ExerciseController : public QObject, public ExerciseHost
     std::vector<QPointer<QWidget>> m_widgets;
     std::vector<int> m_raisedZ;
     std::vector<size_t> m_tabOrder;
+    int m_lastFilled = -1; // the object of the text box filled last
 };
 
 // VELUNTO_RANDOM_SEED: a seed for every run start, when the variable holds a
