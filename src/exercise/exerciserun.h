@@ -324,6 +324,7 @@ class ExerciseRun
     int countOpen(bool everyAsked) const;
     void createElements();
     void placeTextEntry();
+    void placeCrossElements();
     void placeInArea();
     void layoutElements();
     void resetFigures(int kind);

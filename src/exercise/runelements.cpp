@@ -174,6 +174,8 @@ void ExerciseRun::createElements()
     }
     if (isTextEntry())
         placeTextEntry();
+    else if (t == DokTyp::CrossAssign)
+        placeCrossElements();
 }
 
 void ExerciseRun::setAreaSize(QSize area)
@@ -218,10 +220,30 @@ void ExerciseRun::placeInArea()
         e->rect.moveTopLeft(rounded(m_r.page.toArea(before.toPage(QPointF(e->rect.topLeft())))));
     if (isTextEntry())
         placeTextEntry();
+    else if (m_document.header.DokTyp == DokTyp::CrossAssign)
+        placeCrossElements();
     if (!m_quiet) {
         m_host.pageChanged();
         for (size_t k = 0; k < m_r.elements.size(); ++k)
             m_host.elementChanged(int(k));
+    }
+}
+
+// The click areas of a cross assignment lie at the ends of the pair lines,
+// 20 pixels above the card point: right of an element whose card lies left of
+// its point, left of every other one (of a centred card, left of its left
+// edge). So the hidden copy of a middle element, which has no card of its
+// own, gets its area right of the middle card, where its second pair starts.
+void ExerciseRun::placeCrossElements()
+{
+    for (Element& e : m_r.elements) {
+        if (e.kind != ElementKind::CrossElement || !m_document.isValidIndex(e.object))
+            continue;
+        const ObjDataTyp& o = m_document.objects[e.object];
+        const double x = o.KAusr == Side::Centre ? o.Kx - o.KBreite / 2.0 : o.Kx;
+        const QPoint at = m_r.page.areaPoint(x, o.Ky);
+        const int left = o.KAusr == Side::Left ? at.x() + 9 : at.x() - 50;
+        e.rect.moveTopLeft(QPoint(left, at.y() - 20));
     }
 }
 

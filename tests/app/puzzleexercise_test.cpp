@@ -102,40 +102,64 @@ TEST_F(PuzzleExercise, ClusterCardsAreDraggedIntoTheirBaskets)
     EXPECT_EQ(result()->figure(QStringLiteral("Fehlversuche:")), QStringLiteral("1"));
 }
 
+// Two columns, and three, where the middle element's second pair starts
+// from the click area of its hidden copy right of the middle card.
 TEST_F(PuzzleExercise, CrossAssignmentPairsAreConnectedByClicks)
 {
-    MainWindow& w = open("32-zuordnung-hauptstaedte.vlt");
-    const Document& doc = w.document();
-    ExerciseRun& run = start();
-    ASSERT_TRUE(run.isActive());
-    // The left elements, each with its partner as the run placed them.
-    std::vector<int> lefts;
-    for (int i = 0; i < doc.objectCount(); ++i) {
-        const ObjDataTyp& o = doc.objects[i];
-        if (o.Typ == ObjectKind::PairQueryText && o.FrageNummer < 0)
-            lefts.push_back(i);
-    }
-    ASSERT_EQ(lefts.size(), 6u);
-    for (int left : lefts) {
-        const ObjDataTyp& right = doc.objects[doc.objects[left].Partner];
-        EXPECT_EQ(right.BildKenn, doc.objects[left].BildKenn);
-        EXPECT_NE(right.Ky, right.Sy); // moved to another row
-    }
+    const struct
+    {
+        const char* sample;
+        int pairs;
+    } cases[] = {{"32-zuordnung-hauptstaedte.vlt", 6}, {"33-zuordnung-tierfamilien.vlt", 10}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.sample);
+        MainWindow& w = open(c.sample);
+        const Document& doc = w.document();
+        ExerciseRun& run = start();
+        ASSERT_TRUE(run.isActive());
+        // The left side of every pair, each with its partner as the run
+        // placed them.
+        std::vector<int> lefts;
+        for (int i = 0; i < doc.objectCount(); ++i) {
+            const ObjDataTyp& o = doc.objects[i];
+            if (o.Typ == ObjectKind::PairQueryText && o.KAusr == Side::Left)
+                lefts.push_back(i);
+        }
+        ASSERT_EQ(int(lefts.size()), c.pairs);
+        for (int left : lefts) {
+            const ObjDataTyp& right = doc.objects[doc.objects[left].Partner];
+            EXPECT_EQ(right.BildKenn, doc.objects[left].BildKenn);
+            EXPECT_NE(right.Ky, right.Sy); // moved to another row
+        }
+        // Each click area lies on the page beside its element's card point.
+        for (int i = 0; i < doc.objectCount(); ++i) {
+            if (doc.objects[i].Typ != ObjectKind::PairQueryText)
+                continue;
+            const QWidget* area = widgetOf(i);
+            ASSERT_NE(area, nullptr);
+            const ObjDataTyp& o = doc.objects[i];
+            const double x = o.KAusr == Side::Centre ? o.Kx - o.KBreite / 2 : o.Kx;
+            const QPoint point = run.page().areaPoint(x, o.Ky);
+            EXPECT_TRUE(run.page().picture.contains(area->geometry().center())) << i;
+            EXPECT_LE((area->geometry().center() - point).manhattanLength(), 60) << i;
+        }
 
-    // "Deutschland" with the capital of France.
-    click(lefts[0]);
-    click(doc.objects[lefts[1]].Partner);
-    EXPECT_EQ(run.wrongCount(), 1.0);
-    for (int left : lefts) {
-        click(left);
-        click(doc.objects[left].Partner);
+        // The first left element with the partner of the second.
+        click(lefts[0]);
+        click(doc.objects[lefts[1]].Partner);
+        EXPECT_EQ(run.wrongCount(), 1.0);
+        for (int left : lefts) {
+            click(left);
+            click(doc.objects[left].Partner);
+        }
+        ASSERT_EQ(run.endReason(), EndReason::Finished);
+        EXPECT_EQ(run.correctCount(), double(c.pairs));
+        ASSERT_TRUE(result()->isVisible());
+        EXPECT_EQ(result()->figure(QStringLiteral("Fehlversuche:")), QStringLiteral("1"));
+        for (int left : lefts)
+            EXPECT_EQ(doc.objects[doc.objects[left].Partner].Sline, 5);
+        window.reset();
     }
-    ASSERT_EQ(run.endReason(), EndReason::Finished);
-    EXPECT_EQ(run.correctCount(), 6.0);
-    ASSERT_TRUE(result()->isVisible());
-    EXPECT_EQ(result()->figure(QStringLiteral("Fehlversuche:")), QStringLiteral("1"));
-    for (int left : lefts)
-        EXPECT_EQ(doc.objects[doc.objects[left].Partner].Sline, 5);
 }
 
 // "Tiere im Haus und im Stall": HAMSTER across row 1 from column 2; HUND,
