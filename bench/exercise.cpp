@@ -37,7 +37,10 @@ std::unique_ptr<Document> sampleDocument()
     doc->baseImage = bench::photoLikePicture(kFrame.width(), kFrame.height());
     derivePageGeometry(doc->header, doc->baseImage.size());
     const QImage card = bench::drawingLikePicture(400, 300);
-    const int kinds[] = {0, 0, 0, 0, 0, 1, 1, 1, 1, 6, 6, 7, 8, 2, 4};
+    using namespace ObjectKind;
+    const int kinds[] = {QueryLabel, QueryLabel, QueryLabel, QueryLabel, QueryLabel,
+                         FixedLabel, FixedLabel, FixedLabel, FixedLabel, QueryImage,
+                         QueryImage, FixedImage, ImageLink,  InfoPoint,  ExternalLink};
     for (int i = 0; i < 150; ++i) {
         const int kind = kinds[i % 15];
         const int index = doc->newObject(kind, {0, 0, 1, 1}, 1, i % 3 == 0, 0);

@@ -2,6 +2,8 @@
 
 #include "runfixture.h"
 
+#include "content/contentregistry.h"
+
 #include <stdexcept>
 
 using namespace velunto;
@@ -371,6 +373,33 @@ TEST_F(RunFixture, ADocumentWithoutQueries)
     EXPECT_TRUE(run->start(false, 0, ExerciseKind::SeriesPart));
     EXPECT_TRUE(run->orderTable().empty());
     EXPECT_EQ(run->endReason(), EndReason::Finished);
+}
+
+TEST_F(RunFixture, ASubTypeAsksTheKindsItRegistered)
+{
+    // A type whose sub-type 7 asks fixed labels; every other sub-type asks
+    // query labels.
+    const int dokTyp = 40;
+    ContentType whole;
+    whole.dokTyp = dokTyp;
+    whole.askedKinds = {ObjectKind::QueryLabel};
+    ContentType seven;
+    seven.dokTyp = dokTyp;
+    seven.dokUnterTyp = 7;
+    seven.askedKinds = {ObjectKind::FixedLabel};
+    const ScopedContentType a(whole), b(seven);
+    doc.header.DokTyp = dokTyp;
+    const int fixed = label("Obst", 0.3, 0.3, ObjectKind::FixedLabel);
+    label("Gemüse", 0.6, 0.6);
+    label("Brot", 0.6, 0.8);
+
+    for (const auto& [subType, asked] : {std::pair{7, 1}, std::pair{0, 2}}) {
+        doc.header.DokUnterTyp = subType;
+        ExerciseRun& r = started();
+        EXPECT_EQ(r.queriesInRun(), asked) << "sub-type " << subType;
+        EXPECT_EQ(doc.objects[fixed].Abdeckung == ExerciseState::Open, subType == 7);
+        r.leave(false);
+    }
 }
 
 TEST_F(RunFixture, LeavingAskesWhileTheRunIsUnfinished)
