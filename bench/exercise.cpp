@@ -90,7 +90,8 @@ void BM_DragStep(benchmark::State& state)
     SilentSoundPlayer sound;
     NoPauses pauses;
     SteadyClock clock;
-    LearningView view(*doc, prompter);
+    Session session;
+    LearningView view(*doc, session, prompter);
     view.resize(kFrame);
     view.show();
     view.documentLoaded();
@@ -139,7 +140,8 @@ void BM_DragStep(benchmark::State& state)
 void BM_FullCompose(benchmark::State& state)
 {
     auto doc = sampleDocument();
-    ViewState view;
+    Session session;
+    ViewState view{session};
     view.setViewport(kFrame);
     PageComposer composer(*doc, view);
     RandomSource random(1);
@@ -162,7 +164,8 @@ void BM_StartExercise(benchmark::State& state)
     SilentSoundPlayer sound;
     NoPauses pauses;
     SteadyClock clock;
-    LearningView view(*doc, prompter);
+    Session session;
+    LearningView view(*doc, session, prompter);
     view.resize(kFrame);
     view.show();
     view.documentLoaded();

@@ -23,6 +23,7 @@
 #include <QTimer>
 
 #include <algorithm>
+#include <utility>
 
 namespace velunto {
 
@@ -224,11 +225,14 @@ std::optional<RectD> ExerciseController::basketBounds(int basket) const
 void ExerciseController::exerciseStarted()
 {
     LearningView& view = *m_wiring.view;
-    view.session().setMode(AppMode::Exercise);
     view.setTool(Tool::Pointer);
     view.setZoomIndex(0);
     view.setSurroundColour(kAreaColour);
+    // The room first: entering the exercise mode composes the page, once and
+    // at its size beside the elements; pageChanged need not compose it again.
     view.setPageRoom(QRect(0, 0, m_run->pageEnd(), view.height()));
+    m_pageComposed = view.session().mode() != AppMode::Exercise;
+    view.session().setMode(AppMode::Exercise);
     if (m_wiring.setMode)
         m_wiring.setMode(AppMode::Exercise);
     placeStrip();
@@ -381,10 +385,14 @@ void ExerciseController::objectChanged(int index)
 
 void ExerciseController::pageChanged()
 {
-    m_wiring.view->setPageRoom(QRect(0, 0, m_run->pageEnd(), m_wiring.view->height()));
+    LearningView& view = *m_wiring.view;
+    const QRect room(0, 0, m_run->pageEnd(), view.height());
+    const bool moved = room != view.pageRoom();
+    view.setPageRoom(room);
     placeStrip();
-    m_wiring.view->session().setExerciseTarget(m_run->markedTarget());
-    m_wiring.view->redraw();
+    view.session().setExerciseTarget(m_run->markedTarget());
+    if (moved || !std::exchange(m_pageComposed, false))
+        view.redraw();
 }
 
 void ExerciseController::instructionChanged()

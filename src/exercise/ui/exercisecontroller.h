@@ -140,6 +140,8 @@ class ExerciseController : public QObject, public ExerciseHost
     std::vector<int> m_raisedZ;
     std::vector<size_t> m_tabOrder;
     int m_lastFilled = -1; // the object of the text box filled last
+    // Entering the exercise mode composed the page with the run's states.
+    bool m_pageComposed = false;
 };
 
 // VELUNTO_RANDOM_SEED: a seed for every run start, when the variable holds a

@@ -99,6 +99,11 @@ void LearningView::showNewPage()
 void LearningView::setPageRoom(const QRect& room)
 {
     m_pageRoom = room;
+    // The state follows at once, so that whatever composes the page next
+    // composes it at its new size.
+    const QRect r = pageRoom();
+    m_state.setViewport(r.size());
+    m_state.setViewportOrigin(r.topLeft());
 }
 
 QRect LearningView::pageRoom() const

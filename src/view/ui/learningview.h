@@ -105,7 +105,7 @@ class LearningView : public QWidget, private SessionObserver
 
     // The part of the control that shows the page; an empty room is the
     // whole control. An exercise keeps the right part for its elements.
-    // Takes effect at the next redraw.
+    // The page is composed at the new size at the next redraw.
     void setPageRoom(const QRect& room);
     QRect pageRoom() const;
     // The colour beside the page picture.
