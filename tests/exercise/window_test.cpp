@@ -190,6 +190,40 @@ TEST_F(ExerciseWindow, AWholeRunWithTheMouseThenOneByKeyboard)
     EXPECT_EQ(view->findChild<QWidget*>(QStringLiteral("UebElemPan0")), nullptr);
 }
 
+TEST_F(ExerciseWindow, TextEntryByKeyboardAloneEndsWithEnterOnTheCheckButton)
+{
+    settings.generalOptions.QueryMode = QueryMode::TextEntry;
+    settings.options.AskParticipantName = false;
+    const std::vector<int> labels = queryLabels(doc);
+    controller->startIndividual();
+    settle();
+    ASSERT_TRUE(run().isActive());
+
+    // The boxes one after the other, each ended with Enter (the last one
+    // wrong); the focus then lies on the check button.
+    for (size_t i = 0; i < labels.size(); ++i) {
+        QWidget* box = view->focusWidget();
+        ASSERT_NE(qobject_cast<QLineEdit*>(box), nullptr);
+        const auto it =
+            std::find_if(run().elements().begin(), run().elements().end(),
+                         [&](const Element& e) { return e.name() == box->objectName(); });
+        ASSERT_NE(it, run().elements().end());
+        const QString answer = i + 1 == labels.size() ? QStringLiteral("falsch")
+                                                      : doc.objects[it->object].Text;
+        for (QChar c : answer)
+            key(box, 0, QString(c));
+        key(box, Qt::Key_Return);
+    }
+    QWidget* check = view->focusWidget();
+    ASSERT_NE(qobject_cast<QPushButton*>(check), nullptr);
+    EXPECT_EQ(run().endReason(), EndReason::Running);
+    key(check, Qt::Key_Return);
+    settle();
+    EXPECT_EQ(run().endReason(), EndReason::Finished);
+    EXPECT_EQ(run().correctCount(), double(labels.size() - 1));
+    EXPECT_EQ(run().wrongCount(), 1.0);
+}
+
 TEST(FeedbackDialog, TakesAllSevenValuesAndLooksForSoundsInTheSoundFolder)
 {
     FeedbackSettings before;

@@ -227,6 +227,16 @@ ElementButton::ElementButton(int element, const ElementInput& input, QWidget* pa
     });
 }
 
+void ElementButton::keyPressEvent(QKeyEvent* event)
+{
+    // Outside a dialog a push button takes only Space; Enter checks as well.
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        click();
+        return;
+    }
+    QPushButton::keyPressEvent(event);
+}
+
 void ElementButton::show(const Element& e)
 {
     setObjectName(e.name());

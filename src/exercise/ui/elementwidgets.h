@@ -85,6 +85,9 @@ class ElementButton : public QPushButton
     int element() const { return m_element; }
     void show(const Element& e);
 
+  protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
   private:
     int m_element;
 };
