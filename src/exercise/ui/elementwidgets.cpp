@@ -190,7 +190,7 @@ void ElementTextBox::show(const Element& e, const QString& fontFamily, int chara
     font.setPixelSize(std::max(6, characterHeight));
     setFont(font);
     setStyleSheet(QStringLiteral("QLineEdit { background: %1; color: %2; border: 1px solid #808080;"
-                                 " padding: 0px 1px; }"
+                                 " padding: 0px; }"
                                  "QLineEdit:focus { border: 2px solid #1a4fd6; }")
                       .arg(toQColor(e.colour).name(), toQColor(kTextBoxTextColour).name()));
     // The hint is a placeholder: it is never the box's text.
@@ -200,7 +200,11 @@ void ElementTextBox::show(const Element& e, const QString& fontFamily, int chara
     setPlaceholderText(e.hint);
     if (text() != e.typed)
         setText(e.typed);
-    setGeometry(e.rect);
+    // The box is measured for the answer's text alone; the frame and the
+    // edit's own margins are added on both sides, so that a typed answer is
+    // seen whole instead of scrolled.
+    constexpr int kInset = 4;
+    setGeometry(e.rect.adjusted(-kInset, 0, kInset, 0));
     setVisible(e.takesPart());
 }
 
