@@ -252,6 +252,8 @@ void ExerciseController::exerciseLeft()
     LearningView& view = *m_wiring.view;
     view.session().setMode(AppMode::LearningView);
     view.session().setExerciseTarget(-1);
+    view.session().setAnswerPlaces({});
+    view.session().setCurrentQuestion(1);
     view.setPageRoom(QRect());
     view.setSurroundColour(kViewSurround);
     view.setTool(Tool::Pointer);
@@ -390,9 +392,20 @@ void ExerciseController::pageChanged()
     const bool moved = room != view.pageRoom();
     view.setPageRoom(room);
     placeStrip();
-    view.session().setExerciseTarget(m_run->markedTarget());
+    Session& session = view.session();
+    session.setExerciseTarget(m_run->markedTarget());
+    // A question run shows its current question, its answers where the
+    // answer order put them.
+    session.setCurrentQuestion(m_run->currentQuestion());
+    session.setAnswerPlaces(m_run->answerPlaces());
     if (moved || !std::exchange(m_pageComposed, false))
         view.redraw();
+    // The answers of a new question take the focus that the last one left.
+    const QWidget* focused = view.focusWidget();
+    const auto it = std::find_if(m_widgets.begin(), m_widgets.end(),
+                                 [&](const QPointer<QWidget>& w) { return w.data() == focused; });
+    if (it == m_widgets.end() || !m_run->elements()[size_t(it - m_widgets.begin())].takesPart())
+        focusNext(-1);
 }
 
 void ExerciseController::instructionChanged()
@@ -477,7 +490,10 @@ bool ExerciseController::key(int element, int key, const QString& text)
         return false;
     if (element < 0 || element >= int(run.elements().size()))
         return false;
-    if (run.elements()[size_t(element)].kind == ElementKind::Card)
+    // The answers of a single question are chosen, not carried: Space or
+    // Enter chooses the focused one as a click does.
+    if (run.elements()[size_t(element)].kind == ElementKind::Card &&
+        m_wiring.document->header.DokTyp != DokTyp::Questions)
         return run.takeCard(element);
     later([this, element] { m_run->click(element); });
     return true;
