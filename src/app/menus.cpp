@@ -87,7 +87,7 @@ MenuCommand inSubmenu(const char* submenu, MenuCommand c)
 }
 
 // The rows a subsystem contributes from its own file.
-[[maybe_unused]] void append(std::vector<MenuCommand>& to, std::vector<MenuCommand> rows)
+void append(std::vector<MenuCommand>& to, std::vector<MenuCommand> rows)
 {
     to.insert(to.end(), std::make_move_iterator(rows.begin()), std::make_move_iterator(rows.end()));
 }
@@ -219,6 +219,7 @@ std::vector<MenuCommand> mainMenuCommands()
     }
     c.push_back(command(T::Author, 20, "&Dokument bearbeiten...", QKeySequence(Qt::Key_F2),
                         [](M& w) { w.editDocument(); }));
+    append(c, questionMenuCommands());
     const char* const objectEditor = "Objekteditor: &Texte, Bilder, Infopunkte";
     c.push_back(separated(
         inSubmenu(objectEditor, command(T::Author, 30, "&Bearbeiten...", QKeySequence(Qt::Key_F3),

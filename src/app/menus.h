@@ -47,5 +47,6 @@ std::vector<MenuCommand> mainMenuCommands();
 
 // The rows of the subsystems, each from its own file.
 std::vector<MenuCommand> exerciseMenuCommands(); // exercisecommands.cpp
+std::vector<MenuCommand> questionMenuCommands(); // questioncommands.cpp
 
 } // namespace velunto

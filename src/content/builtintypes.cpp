@@ -5,6 +5,8 @@
 #include "content/crossassign/pairtype.h"
 #include "content/crossword/crosswordtype.h"
 #include "content/free/freecontent.h"
+#include "content/multiplechoice/multiplechoicecontent.h"
+#include "content/questions/singlequestionscontent.h"
 
 namespace velunto {
 
@@ -29,8 +31,8 @@ void registerBuiltinTypes(ContentRegistry& r)
     using namespace ObjectKind;
     r.add(freeContentType());
     r.add(askedOnly(DokTyp::Cloze, pageFieldsAsked(), pageFieldsTypedIn()));
-    r.add(askedOnly(DokTyp::Questions, {QuestionAnswer}, {}, true));
-    r.add(askedOnly(DokTyp::MultipleChoice, {McQuestion, McImageQuestion}, {}, true));
+    r.add(singleQuestionsContentType());
+    r.add(multipleChoiceContentType());
     r.add(clusterContentType());
     r.add(pairContentType());
     r.add(crosswordContentType());

@@ -84,6 +84,14 @@ void PageComposer::tell(const QRect& area, bool recomposed)
 
 void PageComposer::documentChanged(const DocumentChange& change)
 {
+    // A question document with fewer questions than the one shown shows its
+    // first one.
+    if (change.has(DocumentChange::Replaced | DocumentChange::Header)) {
+        const HeaderDataTyp& h = m_document.header;
+        const ContentType* type = contentRegistry().find(h.DokTyp, h.DokUnterTyp);
+        if (type != nullptr && type->pagesThroughQuestions)
+            m_view.session().keepQuestionWithin(h.AnzFrageNummern);
+    }
     if (!m_composed)
         return;
     if (change.has(DocumentChange::Replaced | DocumentChange::Header | DocumentChange::BaseImage)) {

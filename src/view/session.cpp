@@ -38,10 +38,17 @@ void Session::setCurrentQuestion(int question)
     notify({SessionAspect::Question});
 }
 
+void Session::keepQuestionWithin(int count)
+{
+    if (m_currentQuestion < 1 || m_currentQuestion > count)
+        setCurrentQuestion(count >= 1 ? 1 : -1);
+}
+
 bool Session::stepQuestion(QuestionStep step, int count, RandomSource& random)
 {
     if (count <= 0 || step == QuestionStep::None)
         return false;
+    keepQuestionWithin(count);
     int q = m_currentQuestion;
     switch (step) {
     case QuestionStep::Previous:

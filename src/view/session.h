@@ -89,6 +89,9 @@ class Session
     // The question shown for single and multiple-choice questions, 1-based.
     int currentQuestion() const { return m_currentQuestion; }
     void setCurrentQuestion(int question);
+    // Keeps CurrentQuestion among count questions: a question outside
+    // 1..count becomes 1, or -1 when there is none.
+    void keepQuestionWithin(int count);
     // Steps CurrentQuestion among 1..count as a navigation button or key
     // asks: one back (not below 1), one on (not above count), to the first,
     // to the last, or to a random other question (1 when there is only

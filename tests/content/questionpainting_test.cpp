@@ -1,5 +1,4 @@
 #include "content/multiplechoice/mclayout.h"
-#include "content/multiplechoice/mcpainters.h"
 #include "content/multiplechoice/questionrecord.h"
 #include "content/questions/questionlayout.h"
 #include "document/document.h"
@@ -31,9 +30,6 @@ struct QuestionPage
         doc.header.DokTyp = dokTyp;
         doc.header.EinrueckRand = defaultEinrueckRand(dokTyp);
         view.setViewport(QSize(870, 609));
-        addSingleQuestionPainters(composer.objectPainter());
-        if (dokTyp == DokTyp::MultipleChoice)
-            addMultipleChoicePainters(composer.objectPainter());
     }
 
     std::vector<int> painted(int kind)
@@ -92,6 +88,23 @@ TEST(QuestionPainting, SingleQuestionsShowTheCurrentQuestionOnly)
     EXPECT_EQ(page.painted(ObjectKind::QuestionText), std::vector<int>{1});
     EXPECT_TRUE(page.painted(ObjectKind::QuestionCaption).empty());
     EXPECT_EQ(page.at(page.centre(0) + QPoint(0, 5)), toQColor(0xC0C0C0));
+}
+
+TEST(QuestionPainting, TheShownQuestionStaysAmongTheQuestionsOfTheDocument)
+{
+    QuestionPage page(DokTyp::Questions);
+    page.session.setCurrentQuestion(5);
+    page.doc.header.fragentext = QStringLiteral("a // b\r\nc // d");
+    page.doc.rebuildContent();
+    EXPECT_EQ(page.session.currentQuestion(), 1);
+    applySingleQuestionsEdit(page.doc, {});
+    EXPECT_EQ(page.session.currentQuestion(), -1);
+
+    // Other types leave it alone.
+    page.session.setCurrentQuestion(5);
+    page.doc.header.DokTyp = DokTyp::Free;
+    page.doc.notifyHeaderChanged();
+    EXPECT_EQ(page.session.currentQuestion(), 5);
 }
 
 TEST(QuestionPainting, MultipleChoiceBoxesShowTheSolutionWhenUncovered)

@@ -538,6 +538,9 @@ TEST_F(DocumentFileTest, LoadsADocumentEmbeddedAtAnOffset)
 {
     Document original;
     buildSampleDocument(original, DokTyp::MultipleChoice, 0);
+    // Loading builds the page objects of the questions: the original has
+    // them too.
+    original.rebuildContent();
     QByteArray container(5000, '\x07');
     container += serializeDocument(original).bytes;
     container += QByteArray(300, '\x7F');

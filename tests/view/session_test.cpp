@@ -148,6 +148,8 @@ TEST(Session, QuestionSteps)
         {QuestionStep::Next, 3, 3, 3},     {QuestionStep::Next, 1, 3, 2},
         {QuestionStep::First, 3, 3, 1},    {QuestionStep::Last, 1, 3, 3},
         {QuestionStep::Random, 1, 1, 1},
+        // From a question the document no longer has, steps start at the first.
+        {QuestionStep::Previous, 7, 3, 1}, {QuestionStep::Next, 7, 3, 2},
     };
     for (const Case& c : cases) {
         Session s;

@@ -183,12 +183,6 @@ int mcQuestionSizeStep(int length)
     return std::max(-1, 5 - std::max(0, length - 60) / 12);
 }
 
-void prepareNewMultipleChoice(Document& document)
-{
-    document.header.DokTyp = DokTyp::MultipleChoice;
-    document.header.EinrueckRand = defaultEinrueckRand(DokTyp::MultipleChoice);
-}
-
 void buildMultipleChoice(Document& document, bool create)
 {
     HeaderDataTyp& header = document.header;
@@ -208,7 +202,10 @@ void buildMultipleChoice(Document& document, bool create)
         if (questions == texts && hasButtons)
             return;
     }
-    std::erase_if(document.objects, [](const ObjDataTyp& o) { return isGeneratedKind(o.Typ); });
+    DocumentChangeBatch batch(document);
+    if (std::erase_if(document.objects, [](const ObjDataTyp& o) { return isGeneratedKind(o.Typ); }) >
+        0)
+        document.notify({DocumentChange::ObjectsRemoved, {}, true, ObjectAspect::All});
 
     std::vector<int> questions;
     for (int i = 0; i < document.objectCount(); ++i) {
@@ -222,7 +219,10 @@ void buildMultipleChoice(Document& document, bool create)
     addNavigationButtons(document);
     for (int n = 1; n <= count; ++n)
         QuestionBuilder(document, questions[n - 1], n, count).build();
-    header.AnzFrageNummern = count;
+    if (header.AnzFrageNummern != count) {
+        header.AnzFrageNummern = count;
+        document.notifyHeaderChanged();
+    }
 
     // Covered, and numbered per question as ordered numbering numbers them.
     int question = 0;

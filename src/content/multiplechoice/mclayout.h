@@ -25,8 +25,5 @@ int mcQuestionSizeStep(int length);
 // are left alone.
 void buildMultipleChoice(Document& document, bool create);
 
-// A new multiple-choice document in a document just made empty: its type
-// and its indent margins.
-void prepareNewMultipleChoice(Document& document);
 
 } // namespace velunto

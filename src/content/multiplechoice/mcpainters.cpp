@@ -133,23 +133,4 @@ QRect drawMcPoint(DrawContext& ctx, int index)
     return drawPoint(ctx, index);
 }
 
-void addMultipleChoicePainters(ObjectPainter& painter)
-{
-    for (int kind = ObjectKind::NavPrevious; kind <= ObjectKind::NavRandom; ++kind)
-        painter.setKindPainter(kind, drawNavigationButton);
-    painter.setKindPainter(ObjectKind::QuestionCaption, drawQuestionCaption);
-    painter.setKindPainter(ObjectKind::McQuestionText, drawMcQuestionText);
-    painter.setKindPainter(ObjectKind::McAnswerBox, drawMcAnswerBox);
-    painter.setKindPainter(ObjectKind::McAnswerText, drawMcAnswerText);
-    painter.setKindPainter(ObjectKind::McQuestionImage, drawMcPicture);
-    painter.setKindPainter(ObjectKind::McAnswerImage, drawMcPicture);
-    painter.setKindPainter(ObjectKind::McInfoPoint, drawMcPoint);
-    painter.setKindPainter(ObjectKind::McLink, drawMcPoint);
-    // The check button's place is never drawn; the question objects have
-    // no place on the page.
-    for (int kind : {int(ObjectKind::McOkButton), int(ObjectKind::McQuestion),
-                     int(ObjectKind::McImageQuestion)})
-        painter.setKindPainter(kind, [](DrawContext&, int) { return QRect(); });
-}
-
 } // namespace velunto

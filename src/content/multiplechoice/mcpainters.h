@@ -5,7 +5,6 @@
 namespace velunto {
 
 struct DrawContext;
-class ObjectPainter;
 
 // The painters of the multiple-choice kinds; each draws only objects of the
 // shown question. The check button's place (26) is never drawn.
@@ -14,8 +13,5 @@ QRect drawMcAnswerBox(DrawContext& context, int index);
 QRect drawMcAnswerText(DrawContext& context, int index);
 QRect drawMcPicture(DrawContext& context, int index);
 QRect drawMcPoint(DrawContext& context, int index);
-
-// Gives the painter the painters of kinds 12..17 and 22..29.
-void addMultipleChoicePainters(ObjectPainter& painter);
 
 } // namespace velunto

@@ -102,6 +102,7 @@ std::optional<McQuestionsProblem> mcQuestionsProblem(const std::vector<McQuestio
 
 void applyMultipleChoiceEdit(Document& document, const MultipleChoiceEdit& edit)
 {
+    DocumentChangeBatch batch(document);
     deleteContentObjects(document);
 
     int number = 0;
@@ -150,6 +151,12 @@ void applyMultipleChoiceEdit(Document& document, const MultipleChoiceEdit& edit)
     header.TextCol = edit.textColour;
     header.FragBtnHtgdCol = edit.buttonBackground;
     header.FragBtnTextCol = edit.buttonSymbols;
+    // The list lost the content of before and has the new questions.
+    document.notify({DocumentChange::ObjectsRemoved | DocumentChange::ObjectsAdded,
+                     {},
+                     true,
+                     ObjectAspect::All});
+    document.notifyHeaderChanged();
     document.setModified();
     buildMultipleChoice(document, true);
 }

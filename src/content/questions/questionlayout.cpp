@@ -49,12 +49,17 @@ void buildSingleQuestions(Document& document, bool create)
         if (answers == countQuestions(header.fragentext))
             return;
     }
-    std::erase_if(document.objects,
-                  [](const ObjDataTyp& o) { return isSingleQuestionKind(o.Typ); });
+    DocumentChangeBatch batch(document);
+    if (std::erase_if(document.objects,
+                      [](const ObjDataTyp& o) { return isSingleQuestionKind(o.Typ); }) > 0)
+        document.notify({DocumentChange::ObjectsRemoved, {}, true, ObjectAspect::All});
 
     const std::vector<SingleQuestion> questions = parseQuestionText(header.fragentext);
     // An emptied text leaves no questions, and no count that would be saved.
-    header.AnzFrageNummern = int(questions.size());
+    if (header.AnzFrageNummern != int(questions.size())) {
+        header.AnzFrageNummern = int(questions.size());
+        document.notifyHeaderChanged();
+    }
     if (questions.empty())
         return;
 
@@ -82,15 +87,11 @@ void buildSingleQuestions(Document& document, bool create)
     }
 }
 
-void prepareNewSingleQuestions(Document& document)
-{
-    document.header.DokTyp = DokTyp::Questions;
-    document.header.EinrueckRand = defaultEinrueckRand(DokTyp::Questions);
-}
-
 void applySingleQuestionsEdit(Document& document, const SingleQuestionsEdit& edit)
 {
+    DocumentChangeBatch batch(document);
     deleteContentObjects(document);
+    document.notify({DocumentChange::ObjectsRemoved, {}, true, ObjectAspect::All});
     HeaderDataTyp& header = document.header;
     header.DokTyp = DokTyp::Questions;
     header.DokUnterTyp = 0;
@@ -99,6 +100,7 @@ void applySingleQuestionsEdit(Document& document, const SingleQuestionsEdit& edi
     header.TextCol = edit.textColour;
     header.FragBtnHtgdCol = edit.buttonBackground;
     header.FragBtnTextCol = edit.buttonSymbols;
+    document.notifyHeaderChanged();
     document.setModified();
     buildSingleQuestions(document, true);
 }
@@ -141,15 +143,6 @@ QRect drawSingleQuestionAnswer(DrawContext& ctx, int index)
     area.setRight(std::max(card.right(), rightIndentEdge(ctx) - 1));
     fitCardText(*ctx.canvas, font, o.Text, area, 0, CardVertical::Top, maxHeight, true);
     return card;
-}
-
-void addSingleQuestionPainters(ObjectPainter& painter)
-{
-    for (int kind = ObjectKind::NavPrevious; kind <= ObjectKind::NavRandom; ++kind)
-        painter.setKindPainter(kind, drawNavigationButton);
-    painter.setKindPainter(ObjectKind::QuestionCaption, drawQuestionCaption);
-    painter.setKindPainter(ObjectKind::QuestionText, drawSingleQuestionText);
-    painter.setKindPainter(ObjectKind::QuestionAnswer, drawSingleQuestionAnswer);
 }
 
 } // namespace velunto

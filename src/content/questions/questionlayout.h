@@ -9,7 +9,6 @@ namespace velunto {
 
 class Document;
 struct DrawContext;
-class ObjectPainter;
 
 // The page objects of a single-questions document (DokTyp 2). For each
 // question n of N, all on one spot so that the page shows one question at a
@@ -24,9 +23,6 @@ class ObjectPainter;
 // they are made as with create. Other document types are left alone.
 void buildSingleQuestions(Document& document, bool create);
 
-// A new single-questions document in a document just made empty: its type
-// and its indent margins.
-void prepareNewSingleQuestions(Document& document);
 
 // What the single-questions editor hands over on OK.
 struct SingleQuestionsEdit
@@ -49,8 +45,5 @@ void applySingleQuestionsEdit(Document& document, const SingleQuestionsEdit& edi
 // of it; a covered answer shows the covered box.
 QRect drawSingleQuestionText(DrawContext& context, int index);
 QRect drawSingleQuestionAnswer(DrawContext& context, int index);
-
-// Gives the painter the painters of kinds 10..17.
-void addSingleQuestionPainters(ObjectPainter& painter);
 
 } // namespace velunto

@@ -7,6 +7,8 @@
 #include "content/crossword/crosswordlayout.h"
 #include "content/crossword/ui/crosswordeditor.h"
 #include "content/free/ui/freeeditor.h"
+#include "content/multiplechoice/ui/multiplechoiceeditor.h"
+#include "content/questions/ui/singlequestionseditor.h"
 #include "content/ui/editorregistry.h"
 #include "document/records.h"
 
@@ -16,6 +18,11 @@ void registerBuiltinEditors(EditorRegistry& r)
 {
     r.add(DokTyp::Free, EditorRegistry::kEverySubType, openFreeEditor);
 
+    r.add(DokTyp::Questions, EditorRegistry::kEverySubType, openSingleQuestionsEditor);
+    r.addNewDocumentCommand({2, QStringLiteral("&Einzelfragen..."), DokTyp::Questions, 0, {}});
+    r.add(DokTyp::MultipleChoice, EditorRegistry::kEverySubType, openMultipleChoiceEditor);
+    r.addNewDocumentCommand({3, QStringLiteral("&Multiple-Choice-Fragen..."),
+                             DokTyp::MultipleChoice, 0, {}});
     r.add(DokTyp::Cluster, EditorRegistry::kEverySubType, openClusterEditor);
     r.addNewDocumentCommand({9, QStringLiteral("Clu&ster-Übung..."), DokTyp::Cluster, 0,
                              prepareNewCluster});

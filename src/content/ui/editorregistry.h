@@ -21,6 +21,9 @@ struct EditorHost
     // The object editor of the main window: the editor of the free page, and
     // of the labels, pictures and points of every other type.
     std::function<void()> openObjectEditor;
+    // The document font dialog ("Schriftart..." of the editors); empty when
+    // the window offers none.
+    std::function<void()> chooseDocumentFont = {};
 };
 
 // Opens the editor of a document type on the open Document. The editor works

@@ -722,4 +722,12 @@ void MultipleChoiceEditor::accept()
     QDialog::accept();
 }
 
+bool openMultipleChoiceEditor(EditorHost& host)
+{
+    MultipleChoiceEditor editor(host.document, host.prompter, host.parent);
+    if (host.chooseDocumentFont)
+        editor.setDocumentFontHandler(host.chooseDocumentFont);
+    return editor.run();
+}
+
 } // namespace velunto

@@ -2,6 +2,7 @@
 
 #include "content/multiplechoice/mcquestion.h"
 #include "content/questions/ui/questioneditordialog.h"
+#include "content/ui/editorregistry.h"
 
 #include <vector>
 
@@ -121,5 +122,10 @@ class MultipleChoiceEditor : public QuestionEditorDialog
     ColourButton* m_buttonSymbols = nullptr;
     ColourButton* m_textColour = nullptr;
 };
+
+// Opens the multiple-choice editor on the host's document; true when OK
+// applied it. The document may be of any type: OK makes it one of
+// multiple-choice questions.
+bool openMultipleChoiceEditor(EditorHost& host);
 
 } // namespace velunto

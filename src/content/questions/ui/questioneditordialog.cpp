@@ -1,6 +1,7 @@
 #include "content/questions/ui/questioneditordialog.h"
 
 #include "content/ui/marginsdialog.h"
+#include "document/document.h"
 #include "platform/prompter.h"
 #include "platform/ui/dialogrunner.h"
 
@@ -51,6 +52,15 @@ void QuestionEditorDialog::makeOkTheDefault()
         b->setAutoDefault(ok);
         b->setDefault(ok);
     }
+}
+
+bool QuestionEditorDialog::run()
+{
+    if (velunto::runDialog(*this) == QDialog::Accepted)
+        return true;
+    if (m_pageChanged)
+        m_document.rebuildContent();
+    return false;
 }
 
 void QuestionEditorDialog::editMargins()

@@ -32,6 +32,11 @@ class QuestionEditorDialog : public QDialog
     // editor was open: the page must be drawn again even after "Abbrechen".
     bool pageChanged() const { return m_pageChanged; }
 
+    // Shows the editor until it is closed; true when OK applied it. Margins
+    // or a document font changed before "Abbrechen" still hold, so the page
+    // is then built again for them.
+    bool run();
+
     // "Ränder...": the margins dialog on the document.
     void editMargins();
 

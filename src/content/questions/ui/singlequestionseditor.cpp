@@ -151,4 +151,12 @@ void SingleQuestionsEditor::accept()
     QDialog::accept();
 }
 
+bool openSingleQuestionsEditor(EditorHost& host)
+{
+    SingleQuestionsEditor editor(host.document, host.prompter, host.parent);
+    if (host.chooseDocumentFont)
+        editor.setDocumentFontHandler(host.chooseDocumentFont);
+    return editor.run();
+}
+
 } // namespace velunto

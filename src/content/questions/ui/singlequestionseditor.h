@@ -1,6 +1,7 @@
 #pragma once
 
 #include "content/questions/ui/questioneditordialog.h"
+#include "content/ui/editorregistry.h"
 
 class QLabel;
 class QPlainTextEdit;
@@ -35,5 +36,10 @@ class SingleQuestionsEditor : public QuestionEditorDialog
     ColourButton* m_buttonBackground = nullptr;
     ColourButton* m_buttonSymbols = nullptr;
 };
+
+// Opens the single-questions editor on the host's document; true when OK
+// applied it. The document may be of any type: OK makes it one of single
+// questions.
+bool openSingleQuestionsEditor(EditorHost& host);
 
 } // namespace velunto

@@ -1,0 +1,27 @@
+#include "app/mainwindow.h"
+#include "app/menus.h"
+#include "content/questions/ui/singlequestionseditor.h"
+
+namespace velunto {
+
+std::vector<MenuCommand> questionMenuCommands()
+{
+    // "&Einzelfragen bearbeiten...", after "&Dokument bearbeiten...": the
+    // single-questions editor on any document; its OK makes the document one
+    // of single questions.
+    MenuCommand edit;
+    edit.menu = TopMenu::Author;
+    edit.order = 20;
+    edit.suborder = 1;
+    edit.caption = QStringLiteral("&Einzelfragen bearbeiten...");
+    edit.learningViewOnly = true;
+    edit.run = [](MainWindow& w) {
+        EditorHost host{w.document(), w.prompter(), &w, [&w] { w.openObjectEditor(); },
+                        [&w] { w.chooseDocumentFont(); }};
+        if (openSingleQuestionsEditor(host))
+            w.documentChanged();
+    };
+    return {edit};
+}
+
+} // namespace velunto
