@@ -495,6 +495,16 @@ bool ExerciseController::key(int element, int key, const QString& text)
     if (run.elements()[size_t(element)].kind == ElementKind::Card &&
         m_wiring.document->header.DokTyp != DokTyp::Questions)
         return run.takeCard(element);
+    // Space ticks a multiple-choice answer; Enter on it confirms the
+    // question's answer as its check button does.
+    if (enter && run.elements()[size_t(element)].kind == ElementKind::AnswerBox) {
+        const auto& all = run.elements();
+        const auto check = std::find_if(all.begin(), all.end(), [](const Element& e) {
+            return e.kind == ElementKind::CheckButton && e.takesPart();
+        });
+        if (check != all.end())
+            element = int(check - all.begin());
+    }
     later([this, element] { m_run->click(element); });
     return true;
 }
