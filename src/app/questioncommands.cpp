@@ -1,6 +1,7 @@
 #include "app/mainwindow.h"
 #include "app/menus.h"
 #include "content/questions/ui/singlequestionseditor.h"
+#include "view/ui/learningview.h"
 
 namespace velunto {
 
@@ -18,8 +19,11 @@ std::vector<MenuCommand> questionMenuCommands()
     edit.run = [](MainWindow& w) {
         EditorHost host{w.document(), w.prompter(), &w, [&w] { w.openObjectEditor(); },
                         [&w] { w.chooseDocumentFont(); }};
-        if (openSingleQuestionsEditor(host))
+        if (openSingleQuestionsEditor(host)) {
+            // The answers are new query fields: they are numbered anew.
+            w.view().number(w.view().numberingMode());
             w.documentChanged();
+        }
     };
     return {edit};
 }
