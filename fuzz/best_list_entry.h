@@ -9,6 +9,9 @@
 #include <QByteArrayView>
 #include <QString>
 
+#include <cmath>
+#include <limits>
+
 namespace velunto::fuzzing {
 
 // Reads bytes as a best-list file. Besides not crashing, the records read
@@ -17,28 +20,41 @@ namespace velunto::fuzzing {
 // short). Sorting and the text of the grid must work on whatever was read.
 inline QString checkBestList(QByteArrayView bytes)
 {
-    ParsedBestList parsed = parseBestList(bytes);
-    if (parsed.status == ParsedBestList::Status::Foreign) {
-        if (!parsed.records.empty())
+    BestList list = BestList::fromBytes(bytes.toByteArray());
+    if (list.status() == BestList::Status::Foreign) {
+        if (!list.empty())
             return QStringLiteral("a foreign file gave records");
         return {};
     }
     ByteWriter header;
     header.writeRawStr(kBestListMagic);
-    header.writeRawStr(parsed.fieldList);
+    header.writeRawStr(list.fieldList());
     QByteArray again = header.data();
-    for (const BestListDataTyp& r : parsed.records)
-        again += encodeBestListRecord(r, parsed.fields);
-    if (parsed.status == ParsedBestList::Status::Complete && again != bytes)
+    const std::vector<BestListDataTyp> records = list.records();
+    for (const BestListDataTyp& r : records)
+        again += encodeBestListRecord(r, list.fields());
+    if (list.status() == BestList::Status::Complete && again != bytes)
         return QStringLiteral("a complete file does not write back to the same bytes");
-    if (parsed.status == ParsedBestList::Status::Truncated &&
+    if (list.status() == BestList::Status::Truncated &&
         (again.size() >= bytes.size() || !bytes.startsWith(again)))
         return QStringLiteral("the records of a damaged file are not its complete start");
 
-    const qsizetype count = qsizetype(parsed.records.size());
-    sortBestList(parsed.records);
-    const QString text = bestListText(parsed.records);
-    if (text.count(QStringLiteral("\r\n")) != count + 1)
+    // Sorting keeps every record and puts the best first.
+    list.sort();
+    const std::vector<BestListDataTyp> sorted = list.records();
+    if (sorted.size() != records.size())
+        return QStringLiteral("sorting lost records");
+    const auto key = [](const BestListDataTyp& r) {
+        return std::isnan(r.Leistung) ? -std::numeric_limits<double>::infinity() : r.Leistung;
+    };
+    for (size_t i = 1; i < sorted.size(); ++i) {
+        const BestListDataTyp& a = sorted[i - 1];
+        const BestListDataTyp& b = sorted[i];
+        if (key(a) < key(b) || (key(a) == key(b) && a.Dauer > b.Dauer))
+            return QStringLiteral("the sorted list is out of order");
+    }
+    const QString text = bestListText(list);
+    if (text.count(QStringLiteral("\r\n")) != qsizetype(records.size()) + 1)
         return QStringLiteral("the text of the grid does not hold one line per record");
     return {};
 }

@@ -1,5 +1,6 @@
 #include "common/textformat.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace velunto {
@@ -12,17 +13,30 @@ constexpr double kFirstDay = -657434.0;
 constexpr double kLastDay = 2958465.0;
 } // namespace
 
-QString oneDecimal(double value)
+QString fixedDecimals(double value, int decimals)
 {
     if (!std::isfinite(value))
-        return QString::number(value);
-    const double tenths = value * 10.0;
-    const double rounded =
-        tenths >= 0 ? std::floor(tenths + 0.5 + 1e-9) : -std::floor(-tenths + 0.5 + 1e-9);
-    QString text = QString::number(rounded / 10.0, 'f', 1);
-    if (text == QLatin1String("-0.0"))
-        text = QStringLiteral("0.0");
-    return text;
+        value = 0.0;
+    decimals = std::clamp(decimals, 0, 9);
+    const double scale = std::pow(10.0, decimals);
+    const double magnitude = std::floor(std::abs(value) * scale + 0.5 + 1e-7);
+    const bool negative = value < 0.0 && magnitude > 0.0;
+    QString digits = QString::number(magnitude, 'f', 0);
+    if (decimals > 0) {
+        if (digits.size() <= decimals)
+            digits.prepend(QString(decimals + 1 - digits.size(), QLatin1Char('0')));
+        digits.insert(digits.size() - decimals, QLatin1Char('.'));
+    }
+    return negative ? QLatin1Char('-') + digits : digits;
+}
+
+QString clockText(qint64 seconds)
+{
+    if (seconds < 0)
+        seconds = 0;
+    return QStringLiteral("%1:%2")
+        .arg(seconds / 60, 2, 10, QLatin1Char('0'))
+        .arg(seconds % 60, 2, 10, QLatin1Char('0'));
 }
 
 QString germanDateTime(const QDateTime& time)
@@ -52,15 +66,6 @@ double daysFromDateTime(const QDateTime& time)
         return 0.0;
     const double whole = double(kDayZero.daysTo(time.date()));
     return whole + time.time().msecsSinceStartOfDay() / kMsPerDay;
-}
-
-QString minutesSeconds(qint64 seconds)
-{
-    if (seconds < 0)
-        seconds = 0;
-    return QStringLiteral("%1:%2")
-        .arg(seconds / 60, 2, 10, QLatin1Char('0'))
-        .arg(seconds % 60, 2, 10, QLatin1Char('0'));
 }
 
 } // namespace velunto

@@ -6,6 +6,7 @@
 #include "common/textformat.h"
 
 #include <QFileInfo>
+#include <QtEndian>
 #include <QThread>
 
 #include <algorithm>
@@ -24,9 +25,6 @@ namespace {
 
 constexpr int kAttempts = 5;
 constexpr int kPauseMs = 100;
-// Far beyond any class's results (100,000 records take about 6 MB); a larger
-// file is not read into memory.
-constexpr off_t kMaxFileSize = off_t(256) << 20;
 
 const QString kFolderHint = QStringLiteral(
     "Überprüfen Sie die Einstellungen unter \"Optionen / Ordner für Protokolle und Bestenlisten\".");
@@ -60,30 +58,35 @@ bool lockFile(int fd, int operation)
     return true;
 }
 
-// Reads the whole file from its start; false on a read error.
+// Reads the whole file from its start; false on a read error or when the
+// file is larger than a best list can be.
 bool readAll(int fd, QByteArray& bytes)
 {
     struct stat info{};
-    if (::fstat(fd, &info) != 0 || info.st_size > kMaxFileSize)
+    if (::fstat(fd, &info) != 0 || info.st_size > kBestListMaxBytes)
         return false;
-    bytes.clear();
-    bytes.reserve(qsizetype(info.st_size));
-    char buffer[65536];
-    off_t offset = 0;
+    // One byte more than the size shows whether the file ends there.
+    bytes.resize(qsizetype(info.st_size) + 1);
+    qsizetype length = 0;
     for (;;) {
-        const ssize_t n = ::pread(fd, buffer, sizeof buffer, offset);
+        if (length == bytes.size()) {
+            if (length > kBestListMaxBytes)
+                return false;
+            bytes.resize(std::min(length * 2, kBestListMaxBytes + 1));
+        }
+        const ssize_t n = ::pread(fd, bytes.data() + length, size_t(bytes.size() - length),
+                                  off_t(length));
         if (n < 0) {
             if (errno == EINTR)
                 continue;
             return false;
         }
         if (n == 0)
-            return true;
-        bytes.append(buffer, qsizetype(n));
-        offset += n;
-        if (offset > kMaxFileSize)
-            return false;
+            break;
+        length += n;
     }
+    bytes.truncate(length);
+    return true;
 }
 
 // Writes all of bytes at offset in as few calls as the system allows.
@@ -124,10 +127,10 @@ AppendAttempt appendOnce(const QString& path, const BestListDataTyp& record)
         bytes += encodeBestListRecord(record, BestListFields::fromList(kBestListFieldList));
     } else {
         // Appending to anything but a whole best list would spoil it for good.
-        const ParsedBestList parsed = parseBestList(existing);
-        if (parsed.status != ParsedBestList::Status::Complete)
+        const BestList list = BestList::fromBytes(existing);
+        if (list.status() != BestList::Status::Complete)
             return AppendAttempt::Refused;
-        bytes = encodeBestListRecord(record, parsed.fields);
+        bytes = encodeBestListRecord(record, list.fields());
     }
     const off_t oldLength = off_t(existing.size());
     if (writeAt(file.fd(), bytes, oldLength))
@@ -161,6 +164,62 @@ double sortKey(double leistung)
     return std::isnan(leistung) ? -std::numeric_limits<double>::infinity() : leistung;
 }
 
+// The fields of one record, its strings still as bytes of the file.
+struct RawRecord
+{
+    QByteArrayView name;
+    QByteArrayView rechner;
+    double beginn = 0.0;
+    std::int32_t dauer = 0;
+    double leistung = 0.0;
+};
+
+// Reads the record that starts at pos, moving pos to its end. False when the
+// bytes end before the record does or a length cannot be right; every length
+// is checked against the bytes that remain before it is used.
+class RecordScanner
+{
+  public:
+    RecordScanner(QByteArrayView bytes, const BestListFields& fields)
+        : m_data(bytes.data()), m_size(bytes.size()), m_fields(fields)
+    {
+    }
+
+    Q_ALWAYS_INLINE bool read(qsizetype& pos, RawRecord& r) const
+    {
+        return (!m_fields.name || string(pos, r.name)) &&
+               (!m_fields.rechner || string(pos, r.rechner)) &&
+               (!m_fields.beginn || number(pos, r.beginn)) &&
+               (!m_fields.dauer || number(pos, r.dauer)) &&
+               (!m_fields.leistung || number(pos, r.leistung));
+    }
+
+  private:
+    template <typename T>
+    bool number(qsizetype& pos, T& value) const
+    {
+        if (m_size - pos < qsizetype(sizeof(T)))
+            return false;
+        value = qFromLittleEndian<T>(m_data + pos);
+        pos += qsizetype(sizeof(T));
+        return true;
+    }
+
+    bool string(qsizetype& pos, QByteArrayView& text) const
+    {
+        std::int32_t length = 0;
+        if (!number(pos, length) || length < 0 || m_size - pos < length)
+            return false;
+        text = QByteArrayView(m_data + pos, length);
+        pos += length;
+        return true;
+    }
+
+    const char* m_data;
+    qsizetype m_size;
+    BestListFields m_fields;
+};
+
 } // namespace
 
 BestListFields BestListFields::fromList(QByteArrayView fieldList)
@@ -174,46 +233,106 @@ BestListFields BestListFields::fromList(QByteArrayView fieldList)
     return f;
 }
 
-ParsedBestList parseBestList(QByteArrayView bytes)
+BestList BestList::fromBytes(const QByteArray& bytes)
 {
-    ParsedBestList result;
+    BestList list;
+    list.m_status = Status::Foreign;
+    if (bytes.size() > kBestListMaxBytes)
+        return list;
     ByteReader reader(bytes);
     try {
         if (reader.readRawStr() != kBestListMagic)
-            return result;
-        result.fieldList = reader.readRawStr();
+            return list;
+        list.m_fieldList = reader.readRawStr();
     } catch (const ReadError&) {
-        return result;
+        return list;
     }
-    result.fields = BestListFields::fromList(result.fieldList);
-    const BestListFields& f = result.fields;
+    list.m_fields = BestListFields::fromList(list.m_fieldList);
     // A field list that names no field would make every record empty.
-    if (!f.any()) {
-        result.status =
-            reader.atEnd() ? ParsedBestList::Status::Complete : ParsedBestList::Status::Foreign;
-        return result;
+    if (!list.m_fields.any()) {
+        if (reader.atEnd())
+            list.m_status = Status::Complete;
+        return list;
     }
-    result.status = ParsedBestList::Status::Complete;
-    while (!reader.atEnd()) {
-        BestListDataTyp r;
-        try {
-            if (f.name)
-                r.Name = reader.readStr();
-            if (f.rechner)
-                r.Rechner = reader.readStr();
-            if (f.beginn)
-                r.Beginn = reader.readDouble();
-            if (f.dauer)
-                r.Dauer = reader.readInt32();
-            if (f.leistung)
-                r.Leistung = reader.readDouble();
-        } catch (const ReadError&) {
-            result.status = ParsedBestList::Status::Truncated;
+    list.m_status = Status::Complete;
+    list.m_bytes = bytes;
+    const RecordScanner scanner(bytes, list.m_fields);
+    qsizetype pos = reader.position();
+    RawRecord r;
+    while (pos < bytes.size()) {
+        const qsizetype start = pos;
+        if (!scanner.read(pos, r)) {
+            list.m_status = Status::Truncated;
             break;
         }
-        result.records.push_back(std::move(r));
+        list.m_index.push_back({sortKey(r.leistung), r.dauer, std::uint32_t(start)});
     }
-    return result;
+    return list;
+}
+
+BestList BestList::fromRecords(const std::vector<BestListDataTyp>& records)
+{
+    const BestListFields fields = BestListFields::fromList(kBestListFieldList);
+    QByteArray bytes = bestListHeader();
+    for (const BestListDataTyp& r : records)
+        bytes += encodeBestListRecord(r, fields);
+    return fromBytes(bytes);
+}
+
+BestListDataTyp BestList::record(size_t i) const
+{
+    sortRest(i);
+    qsizetype pos = m_index.at(i).offset;
+    RawRecord raw;
+    // The index holds only records that were read whole.
+    RecordScanner(m_bytes, m_fields).read(pos, raw);
+    BestListDataTyp r;
+    r.Name = fromCp1252(raw.name);
+    r.Rechner = fromCp1252(raw.rechner);
+    r.Beginn = raw.beginn;
+    r.Dauer = raw.dauer;
+    r.Leistung = raw.leistung;
+    return r;
+}
+
+std::vector<BestListDataTyp> BestList::records() const
+{
+    std::vector<BestListDataTyp> all;
+    all.reserve(m_index.size());
+    for (size_t i = 0; i < m_index.size(); ++i)
+        all.push_back(record(i));
+    return all;
+}
+
+bool BestList::better(const Entry& a, const Entry& b)
+{
+    if (a.leistung != b.leistung)
+        return a.leistung > b.leistung;
+    if (a.dauer != b.dauer)
+        return a.dauer < b.dauer;
+    // Offsets are unique, so the order is total: any sort gives the one a
+    // stable sort by performance and duration gives.
+    return a.offset < b.offset;
+}
+
+void BestList::sort()
+{
+    // A lambda, not the function's address, so that the comparison is inlined.
+    const size_t front = std::min(kSortedFront, m_index.size());
+    std::partial_sort(m_index.begin(), m_index.begin() + std::ptrdiff_t(front), m_index.end(),
+                      [](const Entry& a, const Entry& b) { return better(a, b); });
+    m_unsortedFrom = front < m_index.size() ? front : SIZE_MAX;
+}
+
+void BestList::sortRest(size_t i) const
+{
+    if (i < m_unsortedFrom)
+        return;
+    // A merge sort: introsort takes several times as long on lists with many
+    // equal results.
+    std::stable_sort(m_index.begin() + std::ptrdiff_t(m_unsortedFrom), m_index.end(),
+                     [](const Entry& a, const Entry& b) { return better(a, b); });
+    m_unsortedFrom = SIZE_MAX;
 }
 
 QByteArray bestListHeader()
@@ -320,18 +439,18 @@ BestListRead readBestList(const QString& path, BestListScope scope, const RetryP
         QByteArray bytes;
         if (!file.valid() || !lockFile(file.fd(), LOCK_SH) || !readAll(file.fd(), bytes))
             continue;
-        ParsedBestList parsed = parseBestList(bytes);
-        if (parsed.status == ParsedBestList::Status::Foreign)
+        BestList list = BestList::fromBytes(bytes);
+        if (list.status() == BestList::Status::Foreign)
             continue;
         result.ok = true;
-        result.records = std::move(parsed.records);
-        if (parsed.status == ParsedBestList::Status::Truncated)
+        result.list = std::move(list);
+        if (result.list.status() == BestList::Status::Truncated)
             result.messages.push_back(
                 {Prompter::Kind::Warning,
                  QStringLiteral("Die Bestenliste \"%1\" ist am Ende beschädigt. Angezeigt "
                                 "werden die %2 vollständigen Einträge.")
                      .arg(path)
-                     .arg(result.records.size())});
+                     .arg(result.list.size())});
         return result;
     }
     result.messages.push_back({Prompter::Kind::Error, readFailureText(path, scope)});
@@ -363,9 +482,9 @@ BestListToShow prepareBestList(BestListScope scope, const QString& path,
     result.title = scope == BestListScope::Network
                        ? QStringLiteral("Bestenliste - Netzwerk-Übung")
                        : QStringLiteral("Bestenliste - Individual-Übung");
-    result.records = std::move(read.records);
+    result.list = std::move(read.list);
     result.messages = std::move(read.messages);
-    sortBestList(result.records);
+    result.list.sort();
     return result;
 }
 
@@ -373,32 +492,6 @@ QString noBestListReason()
 {
     return QStringLiteral("Das Dokument wurde noch nicht gespeichert. Erst mit einem Dateinamen "
                           "hat es eine Bestenliste.");
-}
-
-void sortBestList(std::vector<BestListDataTyp>& records)
-{
-    // The keys are sorted beside the records' positions, so that the sort
-    // moves small entries; the records are moved once at the end.
-    struct Key
-    {
-        double leistung;
-        std::int32_t dauer;
-        std::uint32_t position;
-    };
-    std::vector<Key> keys;
-    keys.reserve(records.size());
-    for (size_t i = 0; i < records.size(); ++i)
-        keys.push_back({sortKey(records[i].Leistung), records[i].Dauer, std::uint32_t(i)});
-    std::stable_sort(keys.begin(), keys.end(), [](const Key& a, const Key& b) {
-        if (a.leistung != b.leistung)
-            return a.leistung > b.leistung;
-        return a.dauer < b.dauer;
-    });
-    std::vector<BestListDataTyp> sorted;
-    sorted.reserve(records.size());
-    for (const Key& k : keys)
-        sorted.push_back(std::move(records[k.position]));
-    records = std::move(sorted);
 }
 
 QStringList bestListHeaderRow()
@@ -414,11 +507,11 @@ QStringList bestListRow(int place, const BestListDataTyp& record)
             record.Name,
             record.Rechner,
             oneDecimal(record.Leistung * 100.0) + QStringLiteral(" %"),
-            minutesSeconds(record.Dauer / 1000),
+            clockText(record.Dauer / 1000),
             germanDateTimeFromDays((record.Beginn))};
 }
 
-QString bestListText(const std::vector<BestListDataTyp>& records)
+QString bestListText(const BestList& list)
 {
     const QString lineEnd = QStringLiteral("\r\n");
     // A tab or line break inside a name would shift the columns of a
@@ -433,9 +526,8 @@ QString bestListText(const std::vector<BestListDataTyp>& records)
         return cells.join(u'\t');
     };
     QString text = row(bestListHeaderRow()) + lineEnd;
-    int place = 0;
-    for (const BestListDataTyp& r : records)
-        text += row(bestListRow(++place, r)) + lineEnd;
+    for (size_t i = 0; i < list.size(); ++i)
+        text += row(bestListRow(int(i) + 1, list.record(i))) + lineEnd;
     return text;
 }
 

@@ -47,21 +47,68 @@ struct BestListFields
     bool any() const { return name || rechner || beginn || dauer || leistung; }
 };
 
-// The bytes of a best-list file taken apart.
-struct ParsedBestList
+// A file larger than this is not read: far beyond any class's results
+// (100,000 records take about 5 MB).
+inline constexpr qsizetype kBestListMaxBytes = qsizetype(256) << 20;
+
+// A best list as read from its file. The list keeps the file's bytes and an
+// index of its complete records: where each starts and the two fields the
+// order needs. Names and the other fields are decoded only for the records
+// asked for (the rows a grid shows, export and printing), so a list of
+// 100,000 results opens at once.
+class BestList
 {
+  public:
     enum class Status {
         Complete,  // header and whole records up to the end
         Truncated, // the last record is cut short; the records before it are kept
-        Foreign,   // another magic, no usable field list: no records
+        Foreign,   // another magic, no usable field list or too large: no records
     };
-    Status status = Status::Foreign;
-    QByteArray fieldList;
-    BestListFields fields;
-    std::vector<BestListDataTyp> records;
-};
 
-ParsedBestList parseBestList(QByteArrayView bytes);
+    // An empty list.
+    BestList() = default;
+    // Takes the bytes of a file apart; they are shared, not copied.
+    static BestList fromBytes(const QByteArray& bytes);
+    // Records made in memory, in the order given, under the program's field
+    // list.
+    static BestList fromRecords(const std::vector<BestListDataTyp>& records);
+
+    Status status() const { return m_status; }
+    const QByteArray& fieldList() const { return m_fieldList; }
+    const BestListFields& fields() const { return m_fields; }
+
+    size_t size() const { return m_index.size(); }
+    bool empty() const { return m_index.empty(); }
+    // Record i of the current order.
+    BestListDataTyp record(size_t i) const;
+    std::vector<BestListDataTyp> records() const;
+
+    // Best first: higher Leistung (a value that is no number below every
+    // other), then shorter Dauer, then earlier in the file. The first
+    // kSortedFront records are put in place at once, the others when a record
+    // beyond them is first asked for: a window shows the best results of a
+    // long list without waiting for the order of all the rest.
+    void sort();
+    static constexpr size_t kSortedFront = 256;
+
+  private:
+    struct Entry
+    {
+        double leistung; // the sort key: NaN already turned into -infinity
+        std::int32_t dauer;
+        std::uint32_t offset; // where the record starts in m_bytes, so in file order
+    };
+    static bool better(const Entry& a, const Entry& b);
+    void sortRest(size_t i) const;
+
+    Status m_status = Status::Complete;
+    QByteArray m_bytes;
+    QByteArray m_fieldList;
+    BestListFields m_fields;
+    mutable std::vector<Entry> m_index;
+    // The index from here on still waits for its order (after sort()).
+    mutable size_t m_unsortedFrom = SIZE_MAX;
+};
 
 // The start of a new file: the magic and the program's field list.
 QByteArray bestListHeader();
@@ -99,7 +146,7 @@ UserMessages appendBestListResult(const QString& path, const BestListDataTyp& re
 struct BestListRead
 {
     bool ok = false; // false: nothing could be read (the list is empty)
-    std::vector<BestListDataTyp> records;
+    BestList list;   // in file order
     UserMessages messages;
 };
 
@@ -117,7 +164,7 @@ struct BestListToShow
 {
     bool show = false;
     QString title; // "Bestenliste - Individual-Übung" / "Bestenliste - Netzwerk-Übung"
-    std::vector<BestListDataTyp> records;
+    BestList list; // sorted
     UserMessages messages;
 };
 BestListToShow prepareBestList(BestListScope scope, const QString& path,
@@ -128,14 +175,11 @@ BestListToShow prepareBestList(BestListScope scope, const QString& path,
 // tooltip of the disabled button).
 QString noBestListReason();
 
-// Best first: higher Leistung, then shorter Dauer, then earlier in the file.
-void sortBestList(std::vector<BestListDataTyp>& records);
-
 // The columns of the best-list grid and of its text.
 QStringList bestListHeaderRow();
 QStringList bestListRow(int place, const BestListDataTyp& record);
 // The grid as text: the header row and one row per record, cells separated
-// by TAB, rows ended by CR LF. The records are taken in the order given.
-QString bestListText(const std::vector<BestListDataTyp>& records);
+// by TAB, rows ended by CR LF. The records are taken in the list's order.
+QString bestListText(const BestList& list);
 
 } // namespace velunto

@@ -1,6 +1,6 @@
 #include "exercise/exerciserun.h"
 
-#include "common/numberformat.h"
+#include "common/textformat.h"
 #include "document/document.h"
 #include "exercise/exercisetexts.h"
 #include "exercise/gradingscale.h"

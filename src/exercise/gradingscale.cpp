@@ -1,7 +1,7 @@
 #include "exercise/gradingscale.h"
 
 #include "common/colorref.h"
-#include "common/numberformat.h"
+#include "common/textformat.h"
 #include "common/numeric.h"
 #include "exercise/exerciseoptions.h"
 

@@ -1,7 +1,7 @@
 // Judging one action of the pupil: right or wrong by the rules of the
 // document type, the feedback, the new states, the counts and the protocol.
 
-#include "common/numberformat.h"
+#include "common/textformat.h"
 #include "document/document.h"
 #include "exercise/exerciserun.h"
 #include "exercise/exercisetexts.h"

@@ -107,8 +107,8 @@ int bestList(const QStringList& args)
         return fail(read.messages);
     for (const UserMessage& m : read.messages)
         fail(m.text);
-    sortBestList(read.records);
-    const QByteArray text = bestListText(read.records).toUtf8();
+    read.list.sort();
+    const QByteArray text = bestListText(read.list).toUtf8();
     return std::fwrite(text.constData(), 1, size_t(text.size()), stdout) == size_t(text.size()) ? 0
                                                                                                 : 1;
 }

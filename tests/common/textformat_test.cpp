@@ -7,15 +7,43 @@
 
 using namespace velunto;
 
-TEST(TextFormat, OneDecimalRoundsHalvesAwayFromZero)
+TEST(TextFormat, DecimalsRoundHalfAwayFromZero)
 {
-    const std::pair<double, const char*> cases[] = {
-        {85.0, "85.0"},   {100.0 / 16, "6.3"}, {0.85 * 100, "85.0"}, {84.95, "85.0"},
-        {84.94, "84.9"},  {0.0, "0.0"},        {-0.04, "0.0"},       {-6.25, "-6.3"},
-        {2.0 / 3 * 100, "66.7"}, {100.0, "100.0"},
+    struct Case
+    {
+        double value;
+        int decimals;
+        const char* text;
     };
-    for (const auto& [value, text] : cases)
-        EXPECT_EQ(oneDecimal(value), QString::fromLatin1(text)) << value;
+    const Case cases[] = {
+        {100.0 / 16.0, 1, "6.3"}, // 6.25 held just below the half
+        {0.85 * 100, 1, "85.0"},
+        {84.95, 1, "85.0"},
+        {84.94, 1, "84.9"},
+        {200.0 / 3.0, 1, "66.7"},
+        {0.05, 1, "0.1"},
+        {100.0 * 0.145, 1, "14.5"},
+        {100.0, 1, "100.0"},
+        {0.0, 1, "0.0"},
+        {-0.04, 1, "0.0"}, // no "-0.0"
+        {-6.25, 1, "-6.3"},
+        {1.0 / 3.0, 2, "0.33"},
+        {0.125, 2, "0.13"},
+        {2.5, 0, "3"},
+        {std::numeric_limits<double>::quiet_NaN(), 1, "0.0"},
+        {std::numeric_limits<double>::infinity(), 1, "0.0"},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(fixedDecimals(c.value, c.decimals), QString::fromLatin1(c.text)) << c.value;
+    EXPECT_EQ(oneDecimal(100.0 / 16.0), QStringLiteral("6.3"));
+}
+
+TEST(TextFormat, ClockTextHasTwoDigitsAtLeast)
+{
+    EXPECT_EQ(clockText(0), QStringLiteral("00:00"));
+    EXPECT_EQ(clockText(187), QStringLiteral("03:07"));
+    EXPECT_EQ(clockText(7500), QStringLiteral("125:00"));
+    EXPECT_EQ(clockText(-5), QStringLiteral("00:00"));
 }
 
 TEST(TextFormat, DateTimeValuesCountDaysFromTheEndOf1899)
@@ -25,18 +53,10 @@ TEST(TextFormat, DateTimeValuesCountDaysFromTheEndOf1899)
     EXPECT_EQ(germanDateTimeFromDays(daysFromDateTime(t)), QStringLiteral("05.03.2024 14:30:15"));
     EXPECT_EQ(germanDateTime(t), QStringLiteral("05.03.2024 14:30:15"));
     EXPECT_EQ(germanDateTimeFromDays(45356.0 + 86399.9996 / 86400), QStringLiteral("06.03.2024 00:00:00"));
-    EXPECT_EQ(germanDateTimeFromDays((2.25)), QStringLiteral("01.01.1900 06:00:00"));
+    EXPECT_EQ(germanDateTimeFromDays(2.25), QStringLiteral("01.01.1900 06:00:00"));
     // Before day zero the fraction still counts from midnight.
-    EXPECT_EQ(germanDateTimeFromDays((-1.25)), QStringLiteral("28.12.1899 18:00:00"));
+    EXPECT_EQ(germanDateTimeFromDays(-1.25), QStringLiteral("28.12.1899 18:00:00"));
     for (const double bad : {std::nan(""), std::numeric_limits<double>::infinity(), 1e300,
                              -1e18, 2958466.0})
-        EXPECT_EQ(germanDateTimeFromDays((bad)), QString()) << bad;
-}
-
-TEST(TextFormat, MinutesAndSecondsHaveTwoDigitsEach)
-{
-    EXPECT_EQ(minutesSeconds(0), QStringLiteral("00:00"));
-    EXPECT_EQ(minutesSeconds(65), QStringLiteral("01:05"));
-    EXPECT_EQ(minutesSeconds(6000), QStringLiteral("100:00"));
-    EXPECT_EQ(minutesSeconds(-3), QStringLiteral("00:00"));
+        EXPECT_EQ(germanDateTimeFromDays(bad), QString()) << bad;
 }

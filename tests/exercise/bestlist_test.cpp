@@ -13,6 +13,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <csignal>
 #include <cmath>
 
@@ -79,11 +80,11 @@ TEST_F(BestListFile, AppendedResultsReadBackInTheirOrderAndAsText)
     BestListRead read = readBestList(path, BestListScope::Individual, pause);
     ASSERT_TRUE(read.ok);
     EXPECT_TRUE(read.messages.empty());
-    ASSERT_EQ(read.records.size(), 5u);
-    EXPECT_EQ(read.records[3], results[3]);
-    sortBestList(read.records);
+    ASSERT_EQ(read.list.size(), 5u);
+    EXPECT_EQ(read.list.record(3), results[3]);
+    read.list.sort();
     // Higher performance first, then the shorter time, ties in file order.
-    EXPECT_EQ(bestListText(read.records),
+    EXPECT_EQ(bestListText(read.list),
               QStringLiteral("Pos.\tName\tRechner\tLeistung\tZeit (Min:Sek)\tDatum/Uhrzeit\r\n"
                              "1\tJörg\tPC-07\t95.0 %\t02:05\t05.03.2024 14:33:15\r\n"
                              "2\t(kein Name)\tPC-07\t90.0 %\t01:05\t05.03.2024 14:32:15\r\n"
@@ -94,19 +95,41 @@ TEST_F(BestListFile, AppendedResultsReadBackInTheirOrderAndAsText)
 
 TEST(BestListOrder, NoNumberSortsLastAndCellsKeepTheirColumns)
 {
-    std::vector<BestListDataTyp> records = {
+    BestList list = BestList::fromRecords({
         {QStringLiteral("a\tb\r\nc"), {}, 0, 1000, std::nan("")},
         {QStringLiteral("x"), {}, 0, 9000, 0.5},
         {QStringLiteral("y"), {}, 0, -5, -1.0},
-    };
-    sortBestList(records);
-    EXPECT_EQ(records[0].Name, QStringLiteral("x"));
-    EXPECT_EQ(records[1].Name, QStringLiteral("y"));
-    const QStringList lines = bestListText(records).split(QStringLiteral("\r\n"));
+    });
+    list.sort();
+    EXPECT_EQ(list.record(0).Name, QStringLiteral("x"));
+    EXPECT_EQ(list.record(1).Name, QStringLiteral("y"));
+    const QStringList lines = bestListText(list).split(QStringLiteral("\r\n"));
     ASSERT_EQ(lines.size(), 5);
     EXPECT_EQ(lines[2], QStringLiteral("2\ty\t\t-100.0 %\t00:00\t30.12.1899 00:00:00"));
     EXPECT_EQ(lines[3].split(u'\t').size(), 6);
     EXPECT_TRUE(lines[3].startsWith(QStringLiteral("3\ta b  c\t")));
+}
+
+// The best records are put in place first and the rest when asked for: the
+// whole order must still be the stable one, across that seam too.
+TEST(BestListOrder, ALongListWithManyTiesKeepsFileOrderAmongEquals)
+{
+    std::vector<BestListDataTyp> records;
+    for (int i = 0; i < int(3 * BestList::kSortedFront); ++i)
+        records.push_back({QString::number(i), {}, 0, (i * 7) % 5 * 1000,
+                           i % 11 == 0 ? std::nan("") : (i * 13) % 4 / 4.0});
+    BestList list = BestList::fromRecords(records);
+    list.sort();
+
+    std::vector<BestListDataTyp> expected = records;
+    const auto key = [](const BestListDataTyp& r) { return std::isnan(r.Leistung) ? -1.0 : r.Leistung; };
+    std::stable_sort(expected.begin(), expected.end(), [&](const auto& a, const auto& b) {
+        return key(a) != key(b) ? key(a) > key(b) : a.Dauer < b.Dauer;
+    });
+    // Asked for from the end first and from the front afterwards.
+    for (size_t i = records.size(); i-- > 0;)
+        EXPECT_EQ(list.record(i).Name, expected[i].Name) << i;
+    EXPECT_EQ(list.records().front().Name, expected.front().Name);
 }
 
 TEST_F(BestListFile, AFileWithoutComputerNamesGetsRecordsOfItsOwnFields)
@@ -125,13 +148,14 @@ TEST_F(BestListFile, AFileWithoutComputerNamesGetsRecordsOfItsOwnFields)
                     .empty());
     const BestListRead read = readBestList(path, BestListScope::Individual, pause);
     ASSERT_TRUE(read.ok);
-    ASSERT_EQ(read.records.size(), 2u);
-    EXPECT_EQ(read.records[0].Name, QStringLiteral("Älteres Programm"));
-    EXPECT_EQ(read.records[0].Rechner, QString());
-    EXPECT_EQ(read.records[0].Dauer, 61000);
-    EXPECT_EQ(read.records[1].Name, QStringLiteral("Neu"));
-    EXPECT_EQ(read.records[1].Rechner, QString()); // not a field of this file
-    EXPECT_EQ(read.records[1].Leistung, 0.5);
+    const std::vector<BestListDataTyp> records = read.list.records();
+    ASSERT_EQ(records.size(), 2u);
+    EXPECT_EQ(records[0].Name, QStringLiteral("Älteres Programm"));
+    EXPECT_EQ(records[0].Rechner, QString());
+    EXPECT_EQ(records[0].Dauer, 61000);
+    EXPECT_EQ(records[1].Name, QStringLiteral("Neu"));
+    EXPECT_EQ(records[1].Rechner, QString()); // not a field of this file
+    EXPECT_EQ(records[1].Leistung, 0.5);
 }
 
 TEST_F(BestListFile, ForeignOrDamagedFilesAreNeverAppendedTo)
@@ -169,12 +193,12 @@ TEST_F(BestListFile, ForeignOrDamagedFilesAreNeverAppendedTo)
         ASSERT_EQ(read.messages.size(), 1u);
         if (c.readable) {
             EXPECT_EQ(pauses, 0);
-            ASSERT_EQ(read.records.size(), 1u);
-            EXPECT_EQ(read.records[0].Name, QStringLiteral("Anna"));
+            ASSERT_EQ(read.list.size(), 1u);
+            EXPECT_EQ(read.list.record(0).Name, QStringLiteral("Anna"));
             EXPECT_EQ(read.messages[0].kind, Prompter::Kind::Warning);
         } else {
             EXPECT_EQ(pauses, 4); // five attempts
-            EXPECT_TRUE(read.records.empty());
+            EXPECT_TRUE(read.list.empty());
             EXPECT_EQ(read.messages[0].kind, Prompter::Kind::Error);
             EXPECT_TRUE(read.messages[0].text.startsWith(fileReadErrorMessage(path)));
         }
@@ -241,7 +265,7 @@ TEST_F(BestListFile, AWriteThatStopsPartWayLeavesNoHalfRecord)
     ASSERT_EQ(failed.size(), 1u);
     EXPECT_EQ(pauses, 4);
     EXPECT_EQ(readFile(path), before);
-    EXPECT_EQ(readBestList(path, BestListScope::Individual, pause).records.size(), 1u);
+    EXPECT_EQ(readBestList(path, BestListScope::Individual, pause).list.size(), 1u);
 }
 
 TEST(BestListNames, UnsavedDocumentsHaveNoListAndNamesAreKeptAsTyped)
@@ -307,10 +331,10 @@ TEST(BestListLoad, ThirtyPupilsAppendingAtOnceLoseAndMixNothing)
     const BestListRead read = readBestList(path, BestListScope::Network);
     ASSERT_TRUE(read.ok);
     EXPECT_TRUE(read.messages.empty());
-    ASSERT_EQ(read.records.size(), 1500u);
+    ASSERT_EQ(read.list.size(), 1500u);
     // Every participant's records arrive whole and in its own order.
     std::map<QString, int> next;
-    for (const BestListDataTyp& r : read.records) {
+    for (const BestListDataTyp& r : read.list.records()) {
         EXPECT_EQ(r.Rechner, QStringLiteral("PC-") + r.Name);
         EXPECT_EQ(r.Dauer, next[r.Name] * 1000);
         ++next[r.Name];

@@ -59,10 +59,10 @@ TEST_F(RunFixture, AFinishedRunLeavesItsProtocolAndItsBestListRecord)
                                      BestListScope::Individual, [](int) {})
                     .empty());
     const BestListRead back = readBestList(list, BestListScope::Individual, [](int) {});
-    ASSERT_EQ(back.records.size(), 1u);
-    EXPECT_EQ(back.records[0].Name, QStringLiteral("Anna"));
-    EXPECT_EQ(back.records[0].Dauer, r.elapsedMs());
-    EXPECT_DOUBLE_EQ(back.records[0].Leistung, 2.0 / 3.0);
+    ASSERT_EQ(back.list.size(), 1u);
+    EXPECT_EQ(back.list.record(0).Name, QStringLiteral("Anna"));
+    EXPECT_EQ(back.list.record(0).Dauer, r.elapsedMs());
+    EXPECT_DOUBLE_EQ(back.list.record(0).Leistung, 2.0 / 3.0);
 
     QProcess tool;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();

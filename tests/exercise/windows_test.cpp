@@ -27,14 +27,14 @@ using namespace velunto::testing;
 
 namespace {
 
-std::vector<BestListDataTyp> records(int count)
+BestList records(int count)
 {
     std::vector<BestListDataTyp> list;
     const QDateTime start(QDate(2024, 3, 5), QTime(10, 0));
     for (int i = 0; i < count; ++i)
         list.push_back(resultRecord(QStringLiteral("Kind%1").arg(i + 1), QStringLiteral("PC-1"),
                                     start, 60000 + i, 1.0 - i / 1000.0));
-    return list;
+    return BestList::fromRecords(list);
 }
 
 QByteArray readFile(const QString& path)
@@ -114,13 +114,13 @@ TEST(BestListShow, TheIndividualListIsRefusedWhereItCannotExist)
 
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("n.hsc"));
-    for (const BestListDataTyp& r : {records(3)[2], records(3)[0]})
+    for (const BestListDataTyp& r : {records(3).record(2), records(3).record(0)})
         ASSERT_TRUE(appendBestListResult(path, r, BestListScope::Network, noPause).empty());
     const BestListToShow network = prepareBestList(BestListScope::Network, path, true, noPause);
     EXPECT_TRUE(network.show);
     EXPECT_EQ(network.title, QStringLiteral("Bestenliste - Netzwerk-Übung"));
-    ASSERT_EQ(network.records.size(), 2u);
-    EXPECT_EQ(network.records[0].Name, QStringLiteral("Kind1")); // sorted
+    ASSERT_EQ(network.list.size(), 2u);
+    EXPECT_EQ(network.list.record(0).Name, QStringLiteral("Kind1")); // sorted
 }
 
 TEST_F(WindowFixture, TheProtocolWindowKeepsCommentsAndHandsTheFileToTheMailProgram)

@@ -13,24 +13,29 @@ class Printing;
 class Prompter;
 struct PrintTable;
 
-// The rows of a best list for the grid; cells are made when the grid asks
-// for them, so a list of any length opens at once. There is always at
+// The rows of a best list for the grid; a row is decoded when the grid asks
+// for its cells, so a list of any length opens at once. There is always at
 // least one row below the header.
 class BestListModel : public QAbstractTableModel
 {
     Q_OBJECT
   public:
-    explicit BestListModel(std::vector<BestListDataTyp> records, QObject* parent = nullptr);
+    explicit BestListModel(BestList list, QObject* parent = nullptr);
 
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;
     QVariant data(const QModelIndex& index, int role) const override;
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
 
-    const std::vector<BestListDataTyp>& records() const { return m_records; }
+    const BestList& list() const { return m_list; }
 
   private:
-    std::vector<BestListDataTyp> m_records;
+    // The grid asks for each cell on its own; the row last asked for is kept.
+    const QStringList& row(int row) const;
+
+    BestList m_list;
+    mutable int m_cachedRow = -1;
+    mutable QStringList m_cachedCells;
 };
 
 // "Bestenliste - Individual-Übung" / "Bestenliste - Netzwerk-Übung": the
@@ -39,7 +44,7 @@ class BestListWindow : public QDialog
 {
     Q_OBJECT
   public:
-    BestListWindow(const QString& title, std::vector<BestListDataTyp> sortedRecords,
+    BestListWindow(const QString& title, BestList sortedList,
                    const QString& saveFolder, Prompter& prompter, Printing& printing,
                    QWidget* parent = nullptr);
 
