@@ -64,6 +64,8 @@ MainWindow::MainWindow(ShellContext context, QWidget* parent)
 
     buildToolbar();
     setUpExercise();
+    attachResults();
+    addPrintButtons();
     buildMenus();
     m_library = new TopicLibrary(*this);
 

@@ -13,9 +13,11 @@
 #include <array>
 #include <functional>
 #include <map>
+#include <memory>
 #include <vector>
 
 class QAction;
+class QImage;
 class QKeyEvent;
 class QLabel;
 class QMenu;
@@ -24,12 +26,15 @@ class QToolButton;
 
 namespace velunto {
 
+class ExerciseController;
+class ExerciseResults;
 class LearningView;
 class Launcher;
 class Clock;
-class ExerciseController;
 class Pauses;
 class SoundPlayer;
+class MailSender;
+class Printing;
 class ObjectEditorWindow;
 class PageArea;
 class Prompter;
@@ -50,6 +55,10 @@ struct ShellContext
     Clock* clock = nullptr;
     Pauses* pauses = nullptr;
     SoundPlayer* sound = nullptr;
+    // The printer and the mail program; the system's when null (a test
+    // prints into a PDF file and records the mail).
+    Printing* printing = nullptr;
+    MailSender* mail = nullptr;
 };
 
 // The program's frame: it owns the one Document and the settings, hosts the
@@ -147,6 +156,23 @@ class MainWindow : public QMainWindow
     void cancelExercise();
     void editExerciseFeedback();
 
+    // --- around a run (resultscommands.cpp) ----------------------------------------
+    // The protocol, the best lists, the grading scale and the folders.
+    ExerciseResults& results();
+    // "Übungs&einstellungen..." (Alt+F7).
+    void editExerciseOptions();
+
+    // --- printing (printcommands.cpp) -----------------------------------------------
+    Printing& printing();
+    // The view as shown now, drawings included.
+    QImage viewPicture() const;
+    // "&Drucken...", "D&ruckereinrichtung...", "&Exportieren...", "In
+    // &Zwischenablage kopieren" and the toolbar buttons for the view.
+    void printView();
+    void setUpPrinter();
+    void exportView();
+    void copyView();
+
     // --- for other parts of the program ------------------------------------------
     // The chronicle records here each screenshot it takes; the close sequence
     // asks about them.
@@ -193,6 +219,10 @@ class MainWindow : public QMainWindow
     bool writeSettings();
     bool askToCancelExercise();
     void setUpExercise();
+    void addPrintButtons();
+    // Hands the end of every run to the results: its protocol, its
+    // best-list entry and the result window's buttons for them.
+    void attachResults();
     // The arrow keys move the object selected in the open object editor.
     bool moveEditedObject(QKeyEvent* event);
     // While the object editor is the active window, the main window's
@@ -227,6 +257,9 @@ class MainWindow : public QMainWindow
     ExerciseController* m_exercise = nullptr;
     QAction* m_startButton = nullptr;
     QAction* m_leaveButton = nullptr;
+    std::shared_ptr<Printing> m_ownPrinting;
+    std::shared_ptr<MailSender> m_ownMail;
+    ExerciseResults* m_results = nullptr;
     std::vector<std::pair<QAction*, QKeySequence>> m_waitingShortcuts;
 };
 

@@ -291,6 +291,9 @@ std::vector<MenuCommand> mainMenuCommands()
         c.push_back(item);
     }
 
+    append(c, printMenuCommands());
+    append(c, resultsMenuCommands());
+
     // "&Hilfe"
     c.push_back(
         command(T::Help, 10, "&Inhalt", QKeySequence(Qt::Key_F1), [](M& w) { w.showHelp(); }));

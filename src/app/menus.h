@@ -44,6 +44,9 @@ struct MenuCommand
 };
 
 std::vector<MenuCommand> mainMenuCommands();
+// The rows of the subsystems, each from its own file.
+std::vector<MenuCommand> printMenuCommands();
+std::vector<MenuCommand> resultsMenuCommands();
 
 // The rows of the subsystems, each from its own file.
 std::vector<MenuCommand> exerciseMenuCommands(); // exercisecommands.cpp

@@ -189,7 +189,7 @@ void TopicLibrary::chooseFolder()
 void TopicLibrary::showTopicList()
 {
     TopicListWindow window(topicListText(m_navigation.entries()), listedFolder(),
-                           m_window.prompter(), &m_window);
+                           m_window.prompter(), &m_window, &m_window.printing());
     runDialog(window);
 }
 

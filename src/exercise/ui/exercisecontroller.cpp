@@ -150,7 +150,7 @@ void ExerciseController::later(std::function<void()> action)
 
 // --- commands ------------------------------------------------------------------------
 
-void ExerciseController::startIndividual()
+void ExerciseController::startIndividual(bool askOptions)
 {
     if (m_run->isActive()) {
         m_wiring.prompter->information(QStringLiteral(
@@ -159,7 +159,7 @@ void ExerciseController::startIndividual()
         return;
     }
     m_run->setAreaSize(m_wiring.view->size());
-    m_run->start(m_wiring.settings->ShowOptionsDialog, 0, ExerciseKind::Individual);
+    m_run->start(askOptions && m_wiring.settings->ShowOptionsDialog, 0, ExerciseKind::Individual);
 }
 
 void ExerciseController::cancel()
@@ -187,6 +187,12 @@ std::optional<QString> ExerciseController::askParticipantName()
     if (runDialog(dialog) != QDialog::Accepted)
         return std::nullopt;
     return dialog.name();
+}
+
+void ExerciseController::protocolReady()
+{
+    if (writeProtocol)
+        writeProtocol();
 }
 
 bool ExerciseController::enterInBestList()
@@ -237,7 +243,8 @@ void ExerciseController::exerciseStarted()
         m_wiring.setMode(AppMode::Exercise);
     placeStrip();
     m_strip->show();
-    m_result->setBestListAvailable(bool(enterBestList));
+    const QString noBestList = bestListUnavailable ? bestListUnavailable() : QString();
+    m_result->setBestListAvailable(enterBestList && noBestList.isEmpty(), noBestList);
     m_result->setProtocolAvailable(bool(showProtocol));
     if (!m_clock->isActive())
         m_clock->start();

@@ -69,8 +69,9 @@ class ExerciseController : public QObject, public ExerciseHost
     // The widget of an element, null when there is none.
     QWidget* elementWidget(int element) const;
 
-    // "Individual-&Übung" (F7).
-    void startIndividual();
+    // "Individual-&Übung" (F7); askOptions false when the options were just
+    // chosen ("Übung starten" of "Übungs&einstellungen...").
+    void startIndividual(bool askOptions = true);
     // "Übung &abbrechen" and the toolbar button during a run.
     void cancel();
     bool isRunning() const { return m_run->isActive(); }
@@ -81,6 +82,10 @@ class ExerciseController : public QObject, public ExerciseHost
     std::function<void()> showProtocol;
     std::function<void()> showBestList;
     std::function<bool()> enterBestList;
+    // At the run's end, once its protocol is complete.
+    std::function<void()> writeProtocol;
+    // Why the document has no best list; empty when it has one.
+    std::function<QString()> bestListUnavailable;
 
   Q_SIGNALS:
     void runningChanged(bool running);
@@ -92,6 +97,7 @@ class ExerciseController : public QObject, public ExerciseHost
   public:
     bool objectEditorOpen() const override;
     bool chooseOptions(int dokTyp) override;
+    void protocolReady() override;
     std::optional<QString> askParticipantName() override;
     void exerciseStarted() override;
     void exerciseLeft() override;

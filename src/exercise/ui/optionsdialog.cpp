@@ -1,5 +1,7 @@
 #include "exercise/ui/optionsdialog.h"
 
+#include "platform/ui/dialogrunner.h"
+
 #include "platform/prompter.h"
 #include "shell/settings.h"
 
@@ -371,7 +373,7 @@ bool openExerciseOptions(int dokTyp, bool exerciseRunning, Settings& settings,
         return false;
     }
     ExerciseOptionsDialog dialog(dokTyp, settings, parent);
-    return dialog.exec() == QDialog::Accepted;
+    return runDialog(dialog) == QDialog::Accepted;
 }
 
 } // namespace velunto

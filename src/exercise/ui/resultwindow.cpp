@@ -16,13 +16,6 @@
 
 namespace velunto {
 
-namespace {
-
-const char* const kNotYet =
-    "Die Bestenliste steht in dieser Programmversion noch nicht zur Verfügung.";
-
-} // namespace
-
 // --- ScalePicture --------------------------------------------------------------------
 
 ScalePicture::ScalePicture(QWidget* parent) : QWidget(parent)
@@ -129,12 +122,16 @@ ResultWindow::ResultWindow(QWidget* parent) : QDialog(parent)
     setProtocolAvailable(false);
 }
 
-void ResultWindow::setBestListAvailable(bool available)
+void ResultWindow::setBestListAvailable(bool available, const QString& reason)
 {
     m_bestListAvailable = available;
+    m_bestListReason = reason;
     for (QPushButton* b : {m_enter, m_bestList}) {
         b->setEnabled(available);
-        b->setToolTip(available ? QString() : QString::fromUtf8(kNotYet));
+        b->setToolTip(available ? QString()
+                      : reason.isEmpty()
+                          ? QStringLiteral("Die Bestenliste steht nicht zur Verfügung.")
+                          : reason);
     }
 }
 
@@ -162,7 +159,7 @@ void ResultWindow::showResult(const ExerciseResult& r)
         m_complete->setChecked(true);
     m_bestListNote->setVisible(r.enteredInBestList);
     m_enter->setVisible(r.bestListOffered);
-    setBestListAvailable(m_bestListAvailable);
+    setBestListAvailable(m_bestListAvailable, m_bestListReason);
     show();
     raise();
     activateWindow();

@@ -44,9 +44,9 @@ class ResultWindow : public QDialog
     void setRepeatMode(int mode);
     QPushButton* button(const QString& caption) const;
 
-    // "In Bestenliste eintragen" and the best list itself come with the best
-    // list: until then the button stays disabled with a tooltip.
-    void setBestListAvailable(bool available);
+    // Without a best list (a document never saved) "In Bestenliste
+    // eintragen" and "Bestenliste..." are disabled, reason their tooltip.
+    void setBestListAvailable(bool available, const QString& reason = {});
     void setProtocolAvailable(bool available);
 
   Q_SIGNALS:
@@ -73,6 +73,7 @@ class ResultWindow : public QDialog
     QPushButton* m_protocol = nullptr;
     QPushButton* m_bestList = nullptr;
     bool m_bestListAvailable = false;
+    QString m_bestListReason;
 };
 
 // "Teilnehmername eingeben".
