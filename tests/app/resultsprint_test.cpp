@@ -5,7 +5,14 @@
 
 #include "mainwindow_fixture.h"
 
+#include "exercise/exerciserun.h"
+#include "exercise/runfixture.h"
+#include "exercise/ui/bestlistwindow.h"
+#include "exercise/ui/exercisecontroller.h"
 #include "exercise/ui/exerciseresults.h"
+#include "exercise/ui/protocolwindow.h"
+#include "exercise/ui/resultwindow.h"
+#include "exercise/windowdriver.h"
 #include "exercise/ui/foldersdialog.h"
 #include "exercise/ui/gradingscaledialog.h"
 #include "exercise/ui/optionsdialog.h"
@@ -14,11 +21,13 @@
 #include "print/ui/printing.h"
 #include "print/ui/viewprintdialog.h"
 #include "support/pdftools.h"
+#include "view/ui/learningview.h"
 
 #include <QApplication>
 #include <QClipboard>
 #include <QDoubleSpinBox>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QToolBar>
 
 using namespace velunto;
@@ -31,10 +40,13 @@ struct PrintingWindow : MainWindowFixture
     QTemporaryDir out;
     QString pdf = out.filePath(QStringLiteral("druck.pdf"));
     PdfPrinting printing{pdf};
+    FakeClock clock;
+    FakePauses pauses{clock};
+    RecordingSound sound;
 
     MainWindow& open(const QString& path = {})
     {
-        ShellContext context{prompter, launcher, *store, folders, path};
+        ShellContext context{prompter, launcher, *store, folders, path, &clock, &pauses, &sound};
         context.printing = &printing;
         window = std::make_unique<MainWindow>(context);
         window->firstActivation();
@@ -223,4 +235,90 @@ TEST_F(PrintingWindow, AnUnsavedDocumentHasNoIndividualBestList)
               QStringList{QStringLiteral("Da das aktuelle Dokument nicht gespeichert wurde, bzw. "
                                          "kein Dokument geöffnet wurde, ist keine Bestenliste "
                                          "verfügbar.")});
+}
+
+TEST_F(PrintingWindow, ARunFromTheMenuLeavesItsSavedProtocolAndItsBestListRecordToPrint)
+{
+    keepWhenAsked(out);
+    MainWindow& w = open(sample("01-flusssystem.vlt"));
+    w.settings().options.AskParticipantName = false;
+    w.settings().options.SoundOn = false;
+    w.settings().options.AutoSaveProtocol = true;
+    w.settings().options.AutoBestListEntry = true;
+    w.settings().folders.protocol = out.filePath(QStringLiteral("protokolle/"));
+    w.settings().folders.bestList = out.filePath(QStringLiteral("bestenlisten/"));
+    QDir().mkpath(w.settings().folders.protocol);
+    QDir().mkpath(w.settings().folders.bestList);
+
+    // The options of the document's type come first; "Übung starten".
+    ASSERT_TRUE(w.settings().ShowOptionsDialog);
+    QStringList titles;
+    {
+        ScopedDialogRunner runner([&](QDialog& dialog) {
+            titles << dialog.windowTitle();
+            return int(QDialog::Accepted);
+        });
+        action(QStringLiteral("Individual-&Übung"))->trigger();
+        settle();
+    }
+    EXPECT_EQ(titles, QStringList{optionsDialogTitle(OptionsDialogKind::General)});
+    ExerciseRun& run = w.exercise().run();
+    ASSERT_TRUE(run.isUnfinished());
+    const std::vector<int> labels = queryLabels(w.document());
+    for (int label : labels) {
+        const auto& e = run.elements();
+        QWidget* card = nullptr;
+        for (size_t k = 0; k < e.size(); ++k)
+            if (e[k].object == label && e[k].takesPart())
+                card = w.exercise().elementWidget(int(k));
+        ASSERT_NE(card, nullptr);
+        clock.ms += 4000;
+        dragCard(card, run.page().toArea(w.view().composer().cards().bounds(label)));
+    }
+    ASSERT_EQ(run.endReason(), EndReason::Finished);
+    EXPECT_TRUE(prompter.shown.empty()) << prompter.texts().join(" | ").toStdString();
+
+    const QStringList saved = QDir(w.settings().folders.protocol).entryList(QDir::Files);
+    ASSERT_EQ(saved.size(), 1);
+    EXPECT_EQ(w.settings().folders.protocol + saved[0], w.results().lastAutoSaved());
+    const QString list = w.settings().folders.bestList + QStringLiteral("01-flusssystem.hsc");
+    const BestListRead back = readBestList(list, BestListScope::Individual, [](int) {});
+    ASSERT_EQ(back.list.size(), 1u);
+    EXPECT_EQ(back.list.record(0).Name, QStringLiteral("(kein Name)"));
+    EXPECT_DOUBLE_EQ(back.list.record(0).Leistung, 1.0);
+    EXPECT_TRUE(w.exercise().resultWindow()->isVisible());
+
+    // The protocol of the last run, printed.
+    action(QStringLiteral("&Protokoll der letzten Übung..."))->trigger();
+    ProtocolWindow& protocol = w.results().protocolWindow();
+    EXPECT_TRUE(protocol.isVisible());
+    EXPECT_EQ(protocol.text(), w.results().lastProtocol());
+    protocol.print();
+    std::vector<PdfWord> words = pdfWords(pdf);
+    EXPECT_EQ(pdfInfo(pdf, QStringLiteral("Title")), QStringLiteral("Übungsprotokoll"));
+    EXPECT_NE(findWord(words, QStringLiteral("Statistik-Zusammenfassung")), nullptr);
+    EXPECT_NE(findWord(words, QStringLiteral("01-flusssystem.vlt")), nullptr);
+    QFile::copy(pdf, out.filePath(QStringLiteral("protokoll.pdf")));
+    protocol.close();
+
+    // The best list from the result window's button, printed as a table.
+    ScopedDialogRunner runner([&](QDialog& dialog) {
+        if (auto* window = qobject_cast<BestListWindow*>(&dialog)) {
+            titles << dialog.windowTitle();
+            window->print();
+        }
+        return int(QDialog::Rejected);
+    });
+    w.exercise().resultWindow()->button(QStringLiteral("Bestenliste..."))->click();
+    settle();
+    EXPECT_EQ(titles.back(), QStringLiteral("Bestenliste - Individual-Übung"));
+    words = pdfWords(pdf);
+    const PdfWord* header = findWord(words, QStringLiteral("Pos."));
+    const PdfWord* place = findWord(words, QStringLiteral("(kein"));
+    ASSERT_NE(header, nullptr);
+    ASSERT_NE(place, nullptr);
+    EXPECT_GT(place->yMin, header->yMax);
+    EXPECT_NE(findWord(words, QStringLiteral("100.0")), nullptr);
+    // The table keeps its 15 mm margin.
+    EXPECT_GE(header->xMin, 15 * kPointsPerMm - 1);
 }
