@@ -56,16 +56,16 @@ bool MainWindow::moveEditedObject(QKeyEvent* event)
     const int step = modifiers == Qt::ShiftModifier ? 10 : 100;
     switch (event->key()) {
     case Qt::Key_Left:
-        m_objectEditor->move(-step, 0);
+        m_objectEditor->moveSelected(-step, 0);
         return true;
     case Qt::Key_Right:
-        m_objectEditor->move(step, 0);
+        m_objectEditor->moveSelected(step, 0);
         return true;
     case Qt::Key_Up:
-        m_objectEditor->move(0, -step);
+        m_objectEditor->moveSelected(0, -step);
         return true;
     case Qt::Key_Down:
-        m_objectEditor->move(0, step);
+        m_objectEditor->moveSelected(0, step);
         return true;
     default:
         return false;

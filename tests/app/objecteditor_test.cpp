@@ -118,6 +118,31 @@ TEST_F(EditorFixture, ArrowKeysMoveTheSelectedObject)
     EXPECT_TRUE(w.document().isModified());
 }
 
+TEST_F(EditorFixture, F3WhileOpenPlacesTheWindowAndLeavesTheObject)
+{
+    const QString file = writeDocument(QStringLiteral("f3.vlt"), QStringLiteral("Feld"));
+    MainWindow& w = start(file);
+    w.setGeometry(100, 80, 900, 700);
+    w.show();
+    QAction* open = action(QStringLiteral("&Bearbeiten..."));
+    open->trigger();
+    editor().selectObject(0);
+    const ObjDataTyp before = w.document().objects[0];
+
+    open->trigger(); // F3 again while the editor is open
+    EXPECT_EQ(w.document().objects[0].Kx, before.Kx);
+    EXPECT_EQ(w.document().objects[0].Ky, before.Ky);
+    EXPECT_FALSE(w.document().isModified());
+    const QPoint topRight = w.mapToGlobal(QPoint(w.width(), 0));
+    const QRect frame = editor().frameGeometry();
+    EXPECT_EQ(frame.x() + frame.width(), topRight.x() - 4);
+    EXPECT_EQ(frame.y(), topRight.y() + 4);
+
+    // The move command itself still moves the card.
+    editor().moveSelected(100, 0);
+    EXPECT_DOUBLE_EQ(w.document().objects[0].Kx, 0.51);
+}
+
 TEST_F(EditorFixture, TheActiveEditorTakesOverItsShortcuts)
 {
     MainWindow& w = start();

@@ -254,7 +254,7 @@ void ObjectEditorWindow::buildActions()
                                                        {"nach &unten", 0, 100}};
     for (const auto& [caption, dx, dy] : moves)
         moveMenu->addAction(QString::fromUtf8(caption), this,
-                            [this, dx = dx, dy = dy] { move(dx, dy); });
+                            [this, dx = dx, dy = dy] { moveSelected(dx, dy); });
 
     auto* sideMenu = new QMenu(QStringLiteral("Position zum &Ankerpunkt"), this);
     const std::tuple<const char*, int, QKeySequence> sides[] = {
@@ -805,12 +805,19 @@ void ObjectEditorWindow::open()
         Q_EMIT opened();
     }
     show();
-    if (m_mainWindow) {
-        const QPoint topRight = m_mainWindow->mapToGlobal(QPoint(m_mainWindow->width(), 0));
-        move(topRight.x() - frameGeometry().width() - 4, topRight.y() + 4);
-    }
+    placeAtTopRight();
     raise();
     activateWindow();
+}
+
+void ObjectEditorWindow::placeAtTopRight()
+{
+    if (!m_mainWindow)
+        return;
+    // The whole window, frame included (a window's position is its frame's),
+    // 4 pixels in from the main window's right edge and 4 below its top.
+    const QPoint topRight = m_mainWindow->mapToGlobal(QPoint(m_mainWindow->width(), 0));
+    QWidget::move(topRight.x() - 4 - frameGeometry().width(), topRight.y() + 4);
 }
 
 void ObjectEditorWindow::closeEditor()
@@ -976,7 +983,7 @@ void ObjectEditorWindow::sendToBack()
         m_view.redrawObject(m_editor.selected());
 }
 
-void ObjectEditorWindow::move(int dx, int dy)
+void ObjectEditorWindow::moveSelected(int dx, int dy)
 {
     if (!m_editor.move(dx, dy))
         return;

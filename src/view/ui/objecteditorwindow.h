@@ -54,8 +54,9 @@ class ObjectEditorWindow : public QWidget, public PagePointerHandler
 
     // Select(index); -1 deselects.
     void selectObject(int index);
-    // Move(dx, dy) in units of 1/10000 of the page.
-    void move(int dx, int dy);
+    // Moves the selected object's card by (dx, dy) in units of 1/10000 of
+    // the page (the arrow keys and "Ver&schieben").
+    void moveSelected(int dx, int dy);
     // The Document was loaded or reset: the selection goes without writing
     // the fields anywhere.
     void documentReplaced();
@@ -147,6 +148,7 @@ class ObjectEditorWindow : public QWidget, public PagePointerHandler
     QString documentFolder() const;
     void setSide(int side);
     void showPageMenu(QPoint position);
+    void placeAtTopRight();
 
     Document& m_document;
     LearningView& m_view;
