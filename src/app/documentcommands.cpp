@@ -69,21 +69,19 @@ bool MainWindow::mayReplaceDocument()
 
 bool MainWindow::loadDocument(const QString& path, bool takeFolder)
 {
-    m_view->setTool(Tool::Pointer);
-    const bool missing = !QFileInfo::exists(path);
+    // The file is read completely before the open document goes: a file
+    // that cannot be read leaves the page in front of the class as it was,
+    // drawings and uncovered fields included.
     LoadOptions options;
     options.objectEditorOpen = isObjectEditorOpen();
+    options.keepOnFailure = true;
     const LoadResult result = velunto::loadDocument(m_document, path, options);
+    showMessages(m_context.prompter, result.messages);
+    if (!result.ok)
+        return false;
     if (m_objectEditor)
         m_objectEditor->documentReplaced();
-    showMessages(m_context.prompter, result.messages);
-    if (!result.ok) {
-        // A missing file leaves the document as it was; any other failure
-        // leaves the empty start document.
-        if (!missing)
-            showStartPage();
-        return false;
-    }
+    m_view->setTool(Tool::Pointer);
     derivePageGeometry(m_document.header, usableBaseSize(m_document.baseImage));
     m_view->documentLoaded();
     if (takeFolder)

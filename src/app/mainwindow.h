@@ -124,7 +124,8 @@ class MainWindow : public QMainWindow
     void editDocument();
     // Loads path into the Document with the window's part of loading; with
     // takeFolder the file's folder becomes the current topic folder. False
-    // when the file could not be loaded (the messages were shown).
+    // when the file could not be loaded (the messages were shown); the open
+    // document then stays as it was.
     bool loadDocument(const QString& path, bool takeFolder);
     // The ask-save question before the Document is replaced; false on Cancel
     // or when the wanted save did not happen.

@@ -20,6 +20,9 @@ struct LoadOptions
     qint64 offset = 0;
     // While the object editor is open, loaded objects start uncovered.
     bool objectEditorOpen = false;
+    // A file that cannot be read leaves the document as it was instead of
+    // resetting it (the program keeps the page in front of the class).
+    bool keepOnFailure = false;
 };
 
 struct LoadResult
@@ -34,7 +37,8 @@ struct LoadResult
 // document's content. Then FileName is set, the generated content is rebuilt
 // (Document::rebuildContent) and the modified flag is cleared.
 // A missing file leaves the document as it was. Any other failure leaves the
-// empty start document (Document::newDocument).
+// empty start document (Document::newDocument), or with keepOnFailure the
+// document as it was.
 // The window's part of loading (cursor, view, numbering, topic folder) is
 // the caller's.
 LoadResult loadDocument(Document& document, const QString& path, const LoadOptions& options = {});

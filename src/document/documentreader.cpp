@@ -343,15 +343,18 @@ const QString kNewerVersionMessage =
     QStringLiteral("Das ausgewählte Dokument wurde mit einer neueren Programmversion erstellt "
                    "und kann deshalb mit der vorliegenden Velunto-Version nicht geöffnet werden.");
 
-// Resets the document to the empty start document and reports the file as
-// unreadable, after the specific message when there is one.
-LoadResult failure(Document& document, const QString& path, const QString& specific = {})
+// Reports the file as unreadable, after the specific message when there is
+// one, and resets the document to the empty start document unless the
+// caller keeps it.
+LoadResult failure(Document& document, const QString& path, const LoadOptions& options,
+                   const QString& specific = {})
 {
     LoadResult result;
     if (!specific.isEmpty())
         result.messages.push_back({Prompter::Kind::Error, specific});
     result.messages.push_back({Prompter::Kind::Error, fileReadErrorMessage(path)});
-    document.newDocument();
+    if (!options.keepOnFailure)
+        document.newDocument();
     return result;
 }
 
@@ -456,15 +459,15 @@ LoadResult loadDocumentFromBytes(Document& document, QByteArrayView bytes, const
         ByteReader in(bytes, options.offset > 0 ? qsizetype(options.offset) : 0);
         const Magic magic = readMagic(in);
         if (!magic.knownFormat)
-            return failure(document, path, kWrongFormatMessage);
+            return failure(document, path, options, kWrongFormatMessage);
         if (versionAbove(magic.version, kFormatVersion))
-            return failure(document, path, kNewerVersionMessage);
+            return failure(document, path, options, kNewerVersionMessage);
         const KeySet keys(in.readRawStr());
         DocumentReader(in, keys, magic.version, options).read(content);
     } catch (const std::exception&) {
         // ReadError for missing or inconsistent bytes, bad_alloc when memory
         // runs out: the file cannot be read either way.
-        return failure(document, path);
+        return failure(document, path, options);
     }
 
     // Observers hear of the new document once, when it is complete.
@@ -491,13 +494,13 @@ LoadResult loadDocument(Document& document, const QString& path, const LoadOptio
     // computer shortens on a network share would crash the program.
     const qint64 start = options.offset > 0 ? options.offset : 0;
     if (!info.isFile() || info.size() - start > kMaxDocumentFileBytes)
-        return failure(document, path);
+        return failure(document, path, options);
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly) || (start > 0 && !file.seek(start)))
-        return failure(document, path);
+        return failure(document, path, options);
     const QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError)
-        return failure(document, path);
+        return failure(document, path, options);
     file.close();
 
     LoadOptions fromStart = options;

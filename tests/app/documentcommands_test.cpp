@@ -101,6 +101,46 @@ TEST_F(DocumentFixture, OpenAsksForAFileAndTakesItsFolder)
     EXPECT_TRUE(prompter.shown.empty());
 }
 
+TEST_F(DocumentFixture, ADamagedDocumentLeavesThePageAsItWas)
+{
+    const QString good = writeDocument(QStringLiteral("gut.vlt"), QStringLiteral("Gut"));
+    QFile whole(good);
+    ASSERT_TRUE(whole.open(QIODevice::ReadOnly));
+    const QByteArray bytes = whole.readAll();
+    const QString cut = topics + QStringLiteral("/kaputt.vlt");
+    const QString notADocument = topics + QStringLiteral("/bild.vlt");
+    for (const auto& [path, content] :
+         {std::pair{cut, bytes.left(bytes.size() / 2)}, std::pair{notADocument, QByteArray("\x89PNG\r\n")}}) {
+        QFile f(path);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(content);
+    }
+
+    MainWindow& w = start(good);
+    w.show();
+    QCoreApplication::processEvents();
+    w.view().uncoverAll();
+    // A drawing on the board.
+    w.view().shownPicture().setPixelColor(3, 3, Qt::red);
+    w.view().shownPictureChanged();
+    const QImage shown = w.view().shownPicture().copy();
+
+    for (const QString& path : {cut, notADocument}) {
+        SCOPED_TRACE(path.toStdString());
+        prompter.shown.clear();
+        prompter.files = {path};
+        w.openDocument();
+        EXPECT_EQ(w.document().header.Titel, QStringLiteral("Gut"));
+        EXPECT_EQ(w.document().header.FileName, good);
+        EXPECT_EQ(w.document().objects[0].Abdeckung, 0);
+        EXPECT_EQ(w.view().shownPicture(), shown);
+        EXPECT_FALSE(w.startPanel()->isVisibleTo(&w));
+        ASSERT_FALSE(prompter.texts().isEmpty());
+        EXPECT_TRUE(prompter.texts().constLast().startsWith(QStringLiteral("Die Datei \"") + path +
+                                                            QStringLiteral("\" kann nicht gelesen")));
+    }
+}
+
 TEST_F(DocumentFixture, ChangesAreNotLostWhenTheDocumentIsReplaced)
 {
     const QString first = writeDocument(QStringLiteral("a.vlt"), QStringLiteral("A"));
