@@ -187,6 +187,10 @@ void MainWindow::saveBoardSnapshot()
         m_document.objects[i].Abdeckung = -1;
         m_view->redrawObject(i);
     }
+    // The new page is shown whole, as a document just opened, with the
+    // drawings now part of its BaseImage.
+    if (result.ok)
+        m_view->documentLoaded();
     buildTopicMenu();
     updateTitle();
 }

@@ -427,3 +427,33 @@ TEST_F(DocumentFixture, BoardSnapshotSavesTheShownPageAndKeepsTheCovers)
     EXPECT_EQ(w.document().header.FileName, target);
     EXPECT_EQ(w.document().objects[0].Abdeckung, -1);
 }
+
+TEST_F(DocumentFixture, BoardSnapshotShowsTheNewPageAtOnce)
+{
+    const QString path = writeDocument(QStringLiteral("tafel.vlt"), QStringLiteral("Tafel"));
+    MainWindow& w = start(path);
+    w.show();
+    QCoreApplication::processEvents();
+    w.view().setZoomIndex(2);
+    // A stroke in an unusual green drawn on the board.
+    QImage& shown = w.view().shownPicture();
+    for (int y = 10; y < 50; ++y)
+        for (int x = 10; x < 50; ++x)
+            shown.setPixelColor(x, y, QColor(1, 254, 3));
+    w.view().shownPictureChanged();
+    const auto strokes = [](const QImage& image) {
+        int n = 0;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                n += image.pixelColor(x, y) == QColor(1, 254, 3);
+        return n;
+    };
+    ASSERT_EQ(strokes(w.view().composer().page()), 0);
+
+    prompter.files = {topics + QStringLiteral("/Notiz.vlt")};
+    w.saveBoardSnapshot();
+    // The stroke is now part of the page, shown whole at 100 %.
+    EXPECT_EQ(w.view().state().zoomIndex(), 0);
+    EXPECT_GT(strokes(w.view().composer().page()), 0);
+    EXPECT_EQ(w.view().shownPicture(), w.view().composedView());
+}
