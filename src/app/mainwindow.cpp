@@ -21,6 +21,7 @@
 #include "shell/settingsstore.h"
 #include "shell/startup.h"
 #include "view/ui/learningview.h"
+#include "view/ui/objecteditorwindow.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -67,6 +68,7 @@ MainWindow::MainWindow(ShellContext context, QWidget* parent)
     attachResults();
     addPrintButtons();
     buildMenus();
+    menuBar()->installEventFilter(this);
     m_library = new TopicLibrary(*this);
 
     auto* standardSize = new QShortcut(QKeySequence(Qt::SHIFT | Qt::ALT | Qt::Key_G), this);
@@ -524,7 +526,40 @@ void MainWindow::keyPressEvent(QKeyEvent* event)
     }
     if (moveEditedObject(event))
         return;
+    if (presentingKey(event))
+        return;
     QMainWindow::keyPressEvent(event);
+}
+
+bool MainWindow::presentingKey(QKeyEvent* event)
+{
+    const Qt::KeyboardModifiers modifiers =
+        event->modifiers() & ~(Qt::KeypadModifier | Qt::GroupSwitchModifier);
+    if (event->key() == Qt::Key_Escape && modifiers == Qt::NoModifier) {
+        if (m_view->closeOnEscape())
+            return true;
+        if (isObjectEditorOpen()) {
+            m_objectEditor->closeEditor();
+            return true;
+        }
+        return false;
+    }
+    if (m_view->presentingKey(event))
+        return true;
+    // The arrow keys move the visible part of a zoomed page.
+    if (modifiers != Qt::NoModifier || mode() != AppMode::LearningView)
+        return false;
+    const std::pair<int, ScrollDirection> arrows[] = {{Qt::Key_Left, ScrollDirection::Left},
+                                                      {Qt::Key_Right, ScrollDirection::Right},
+                                                      {Qt::Key_Up, ScrollDirection::Up},
+                                                      {Qt::Key_Down, ScrollDirection::Down}};
+    for (const auto& [key, direction] : arrows) {
+        if (event->key() == key) {
+            m_view->scroll(direction);
+            return true;
+        }
+    }
+    return false;
 }
 
 // --- close -------------------------------------------------------------------------

@@ -204,6 +204,7 @@ class MainWindow : public QMainWindow
     bool event(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
     void buildMenus();
@@ -226,9 +227,15 @@ class MainWindow : public QMainWindow
     void attachResults();
     // The arrow keys move the object selected in the open object editor.
     bool moveEditedObject(QKeyEvent* event);
+    // Esc closes what lies over the page; typed field labels, Enter and the
+    // arrow keys present the page.
+    bool presentingKey(QKeyEvent* event);
     // While the object editor is the active window, the main window's
     // commands with the editor's shortcuts wait.
     void leaveShortcutsToEditor(bool editorActive);
+    // While the object editor is the active window, an Alt letter that both
+    // menu bars know opens the editor's menu.
+    bool leaveMnemonicToEditor(QEvent* event);
 
     ShellContext m_context;
     Settings m_settings;

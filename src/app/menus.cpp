@@ -179,7 +179,7 @@ std::vector<MenuCommand> mainMenuCommands()
         c.push_back(item);
     }
     const std::pair<ScrollDirection, const char*> scrolls[] = {
-        {ScrollDirection::Left, "Nach &links verschieben"},
+        {ScrollDirection::Left, "Nach lin&ks verschieben"},
         {ScrollDirection::Right, "Nach &rechts verschieben"},
         {ScrollDirection::Up, "Nach &oben verschieben"},
         {ScrollDirection::Down, "Nach &unten verschieben"},
@@ -193,7 +193,7 @@ std::vector<MenuCommand> mainMenuCommands()
     }
     c.push_back(separated(command(T::LearningView, 60, "Abdeckblatt &einblenden", {},
                                   [](M& w) { w.view().showCoverSheet(); })));
-    c.push_back(command(T::LearningView, 61, "Abdeckblatt aus&blenden", {},
+    c.push_back(command(T::LearningView, 61, "Abdeckblatt ausblen&den", {},
                         [](M& w) { w.view().hideCoverSheet(); }));
 
     // "&Übung"
@@ -283,10 +283,11 @@ std::vector<MenuCommand> mainMenuCommands()
         command(T::Options, 110, "Schrift&art...", {}, [](M& w) { w.chooseDocumentFont(); }))));
     c.push_back(
         command(T::Options, 140, "&Verknüpfungsfelder...", {}, [](M& w) { w.editLinkFields(); }));
+    // ToolbarSide 1 is the left side, listed first.
     for (const int side : {1, 0}) {
         MenuCommand item = inSubmenu(
-            "&Werkzeugleiste", command(T::Options, 150 + side, side == 1 ? "&Links" : "&Rechts", {},
-                                       [side](M& w) { w.setToolbarSide(side); }));
+            "&Werkzeugleiste", command(T::Options, 151 - side, side == 1 ? "&Links" : "&Rechts",
+                                       {}, [side](M& w) { w.setToolbarSide(side); }));
         item.checked = [side](const M& w) { return w.settings().ToolbarSide == side; };
         c.push_back(item);
     }

@@ -7,7 +7,9 @@
 #include "view/ui/objecteditorwindow.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QKeyEvent>
+#include <QMenuBar>
 
 namespace velunto {
 
@@ -47,7 +49,8 @@ void MainWindow::openObjectEditor()
 
 bool MainWindow::moveEditedObject(QKeyEvent* event)
 {
-    if (!isObjectEditorOpen())
+    // Without a selection the arrow keys move the visible part instead.
+    if (!isObjectEditorOpen() || !m_objectEditor->editor().hasSelection())
         return false;
     const Qt::KeyboardModifiers modifiers =
         event->modifiers() & ~(Qt::KeypadModifier | Qt::GroupSwitchModifier);
@@ -87,6 +90,21 @@ void MainWindow::leaveShortcutsToEditor(bool editorActive)
             action->setShortcut(QKeySequence());
         }
     }
+}
+
+bool MainWindow::leaveMnemonicToEditor(QEvent* event)
+{
+    if (event->type() != QEvent::Shortcut || !isObjectEditorOpen() ||
+        QApplication::activeWindow() != m_objectEditor)
+        return false;
+    return m_objectEditor->openMenuByMnemonic(static_cast<QShortcutEvent*>(event)->key());
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == menuBar() && leaveMnemonicToEditor(event))
+        return true;
+    return QMainWindow::eventFilter(watched, event);
 }
 
 } // namespace velunto

@@ -2,6 +2,10 @@
 
 #include "document/document.h"
 #include "document/objectkinds.h"
+#include "view/numbering.h"
+#include "view/viewstate.h"
+
+#include <functional>
 
 namespace velunto {
 
@@ -34,6 +38,53 @@ void coverAll(Document& document)
 void uncoverAll(Document& document)
 {
     coverEvery(document, 0);
+}
+
+namespace {
+
+// The first shown, coverable field with a number whose label passes test.
+int firstLabelled(const Document& document, const ViewState& view,
+                  const std::function<bool(const QString&)>& test)
+{
+    for (int i = 0; i < document.objectCount(); ++i) {
+        const ObjDataTyp& o = document.objects[size_t(i)];
+        if (isCoverableKind(o.Typ) && o.Nummer >= 1 && isObjectShown(o, view) &&
+            test(numberLabel(o.Nummer, document.header.NumArt)))
+            return i;
+    }
+    return -1;
+}
+
+} // namespace
+
+bool FieldLabelEntry::type(const Document& document, const ViewState& view, QChar typed)
+{
+    const auto startsWith = [&](const QString& text) {
+        return firstLabelled(document, view, [&](const QString& label) {
+                   return label.startsWith(text, Qt::CaseInsensitive);
+               }) >= 0;
+    };
+    if (typed.isSpace() || typed.isNull()) {
+        clear();
+        return false;
+    }
+    const QString grown = m_typed + typed;
+    if (startsWith(grown))
+        m_typed = grown;
+    else if (startsWith(QString(typed)))
+        m_typed = QString(typed);
+    else
+        m_typed.clear();
+    return !m_typed.isEmpty();
+}
+
+int FieldLabelEntry::field(const Document& document, const ViewState& view) const
+{
+    if (m_typed.isEmpty())
+        return -1;
+    return firstLabelled(document, view, [&](const QString& label) {
+        return label.compare(m_typed, Qt::CaseInsensitive) == 0;
+    });
 }
 
 } // namespace velunto

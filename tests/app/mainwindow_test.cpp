@@ -11,6 +11,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QToolBar>
 #include <QToolButton>
@@ -52,6 +53,12 @@ TEST_F(MainWindowFixture, StoredValuesAndConfigIniApplyAtTheFirstActivation)
     EXPECT_EQ(w.toolBarArea(w.findChild<QToolBar*>()), Qt::LeftToolBarArea);
     EXPECT_TRUE(action(QStringLiteral("&Links"))->isChecked());
     EXPECT_FALSE(action(QStringLiteral("&Rechts"))->isChecked());
+    QList<QAction*> sides;
+    for (const QMenu* m : w.findChildren<QMenu*>())
+        if (m->title() == QStringLiteral("&Werkzeugleiste"))
+            sides = m->actions();
+    ASSERT_EQ(sides.size(), 2);
+    EXPECT_EQ(sides[0]->text(), QStringLiteral("&Links")); // left before right
     EXPECT_EQ(w.document().fontName(), QStringLiteral("Liberation Serif"));
     EXPECT_EQ(w.linkButton(1)->text(), QStringLiteral("Rechner"));
     EXPECT_EQ(w.settings().editorFont.size, 10);

@@ -12,6 +12,7 @@
 #include <QDoubleSpinBox>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QMenuBar>
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -160,6 +161,28 @@ TEST_F(EditorFixture, TheActiveEditorTakesOverItsShortcuts)
     QEvent deactivate(QEvent::WindowDeactivate);
     QApplication::sendEvent(&editor(), &deactivate);
     EXPECT_EQ(minimise->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_N));
+}
+
+TEST_F(EditorFixture, TheActiveEditorAnswersItsOwnAltLetters)
+{
+    MainWindow& w = start();
+    w.show();
+    w.openObjectEditor();
+    QApplication::setActiveWindow(&editor());
+    ASSERT_EQ(QApplication::activeWindow(), &editor());
+
+    // Alt+O names "&Objekt" of the editor and "&Optionen" of the main window.
+    QShortcutEvent altO(QKeySequence(Qt::ALT | Qt::Key_O), 0, true);
+    QApplication::sendEvent(w.menuBar(), &altO);
+    ASSERT_NE(editor().menuBar()->activeAction(), nullptr);
+    EXPECT_EQ(editor().menuBar()->activeAction()->text(), QStringLiteral("&Objekt"));
+    EXPECT_EQ(w.menuBar()->activeAction(), nullptr);
+    editor().menuBar()->setActiveAction(nullptr);
+
+    // A letter only the main window knows stays the main window's.
+    QShortcutEvent altD(QKeySequence(Qt::ALT | Qt::Key_D), 0, true);
+    QApplication::sendEvent(w.menuBar(), &altD);
+    EXPECT_EQ(editor().menuBar()->activeAction(), nullptr);
 }
 
 TEST_F(EditorFixture, DeleteAllAndTransformFromTheMenu)

@@ -12,10 +12,12 @@
 #include "view/ui/coversheet.h"
 #include "view/ui/infobox.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QTimer>
+#include <QWheelEvent>
 
 #include <algorithm>
 
@@ -319,6 +321,59 @@ bool LearningView::isCoverSheetShown() const
     return !m_coverSheet->isHidden();
 }
 
+bool LearningView::isInfoBoxShown() const
+{
+    return m_infoBox && !m_infoBox->isHidden();
+}
+
+bool LearningView::closeOnEscape()
+{
+    if (isInfoBoxShown()) {
+        m_infoBox->hide();
+        return true;
+    }
+    if (isCoverSheetShown()) {
+        hideCoverSheet();
+        return true;
+    }
+    if (!m_labelEntry.typed().isEmpty()) {
+        m_labelEntry.clear();
+        return true;
+    }
+    return false;
+}
+
+bool LearningView::presentingKey(QKeyEvent* event)
+{
+    if (m_session.mode() != AppMode::LearningView || m_session.editorOpen()) {
+        m_labelEntry.clear();
+        return false;
+    }
+    const Qt::KeyboardModifiers modifiers =
+        event->modifiers() & ~(Qt::KeypadModifier | Qt::ShiftModifier);
+    if (modifiers != Qt::NoModifier)
+        return false;
+    switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter: {
+        const int field = m_labelEntry.field(m_document, m_state);
+        m_labelEntry.clear();
+        return field >= 0 && toggleCover(m_document, field);
+    }
+    case Qt::Key_Backspace:
+        if (m_labelEntry.typed().isEmpty())
+            return false;
+        m_labelEntry.backspace();
+        return true;
+    default:
+        break;
+    }
+    const QString text = event->text();
+    if (text.size() != 1 || !text[0].isLetterOrNumber())
+        return false;
+    return m_labelEntry.type(m_document, m_state, text[0]);
+}
+
 void LearningView::applyPageGeometry(bool transform)
 {
     setPageGeometry(m_document, transform);
@@ -445,6 +500,36 @@ void LearningView::mouseReleaseEvent(QMouseEvent* event)
         m_panning = false;
         updateCursor(event->position());
     }
+}
+
+void LearningView::wheelEvent(QWheelEvent* event)
+{
+    if (m_session.mode() != AppMode::LearningView) {
+        event->ignore();
+        return;
+    }
+    // A touchpad reports pixels; a wheel reports notches of 120, and one
+    // notch moves a tenth of the visible part, as the menu does.
+    QPointF delta = event->pixelDelta();
+    if (delta.isNull()) {
+        const QSize shown = shownRect().size();
+        delta = QPointF(event->angleDelta()) / 120.0;
+        delta = QPointF(delta.x() * shown.width() / 10.0, delta.y() * shown.height() / 10.0);
+    }
+    if ((event->modifiers() & Qt::ShiftModifier) && delta.x() == 0.0)
+        delta = QPointF(delta.y(), 0.0);
+    commitDrawings();
+    const RectD before = m_state.ansicht();
+    // Turning the wheel away from oneself shows what lies above, as dragging
+    // the page down does.
+    m_state.panBy(delta);
+    if (m_state.ansicht() == before) {
+        event->ignore();
+        return;
+    }
+    showVisiblePart();
+    Q_EMIT visiblePartChanged();
+    event->accept();
 }
 
 void LearningView::updateCursor(QPointF position)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "view/covering.h"
 #include "view/pagecomposer.h"
 #include "view/pagepointer.h"
 #include "view/pointaction.h"
@@ -12,6 +13,9 @@
 
 #include <functional>
 #include <vector>
+
+class QKeyEvent;
+class QWheelEvent;
 
 namespace velunto {
 
@@ -94,6 +98,17 @@ class LearningView : public QWidget, private SessionObserver
     void showCoverSheet();
     void hideCoverSheet();
     bool isCoverSheetShown() const;
+    bool isInfoBoxShown() const;
+
+    // Esc: closes the info box, else the cover sheet, else forgets a typed
+    // field label. False when there was nothing to close.
+    bool closeOnEscape();
+
+    // Presenting from the keyboard in the learning view: typing a field's
+    // label and Enter covers or uncovers that field (Backspace takes a
+    // character back). True when the key was used.
+    bool presentingKey(QKeyEvent* event);
+    const QString& typedFieldLabel() const { return m_labelEntry.typed(); }
 
     // SetPageGeometry after the page-ratio or BaseImage-size dialog: new
     // margin zone, objects moved with it when transform, content rebuilt,
@@ -147,6 +162,9 @@ class LearningView : public QWidget, private SessionObserver
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    // The wheel moves the visible part of a zoomed page: up and down, with
+    // Shift (or a sideways wheel) left and right.
+    void wheelEvent(QWheelEvent* event) override;
 
   private:
     void sessionChanged(const Session& session, const SessionChange& change) override;
@@ -181,6 +199,7 @@ class LearningView : public QWidget, private SessionObserver
     QColor m_surround = kViewSurround;
     CoverSheet* m_coverSheet = nullptr;
     QPointer<InfoBox> m_infoBox;
+    FieldLabelEntry m_labelEntry;
 };
 
 } // namespace velunto

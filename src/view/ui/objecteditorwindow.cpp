@@ -22,6 +22,7 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -273,7 +274,8 @@ void ObjectEditorWindow::buildActions()
         m_commandActions << a;
     }
 
-    auto* menuBar = new QMenuBar(this);
+    m_menuBar = new QMenuBar(this);
+    QMenuBar* menuBar = m_menuBar;
     QMenu* objectMenu = menuBar->addMenu(QStringLiteral("&Objekt"));
     objectMenu->addMenu(m_newMenu);
     objectMenu->addActions({m_duplicateAction, m_copyAction, m_pasteAction, m_deleteAction});
@@ -591,6 +593,17 @@ void ObjectEditorWindow::setGalleryHandler(std::function<void()> gallery)
     m_galleryButton->setVisible(bool(m_gallery));
 }
 
+bool ObjectEditorWindow::openMenuByMnemonic(const QKeySequence& key)
+{
+    for (QAction* a : m_menuBar->actions()) {
+        if (a->menu() != nullptr && QKeySequence::mnemonic(a->text()) == key) {
+            m_menuBar->setActiveAction(a);
+            return true;
+        }
+    }
+    return false;
+}
+
 QList<QKeySequence> ObjectEditorWindow::shortcuts() const
 {
     QList<QKeySequence> keys;
@@ -846,6 +859,16 @@ void ObjectEditorWindow::closeEvent(QCloseEvent* event)
 {
     closeEditor();
     event->accept();
+}
+
+void ObjectEditorWindow::keyPressEvent(QKeyEvent* event)
+{
+    // Esc closes the editor as it closes every dialog.
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        closeEditor();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 bool ObjectEditorWindow::event(QEvent* event)

@@ -19,6 +19,7 @@ class QLabel;
 class QLineEdit;
 class QListWidget;
 class QMenu;
+class QMenuBar;
 class QPlainTextEdit;
 class QPushButton;
 class QSpinBox;
@@ -87,6 +88,10 @@ class ObjectEditorWindow : public QWidget, public PagePointerHandler
     // The shortcuts of the editor's commands, which the main window leaves
     // to the editor while it is the active window.
     QList<QKeySequence> shortcuts() const;
+    // Opens the menu of the editor's menu bar that answers this Alt letter;
+    // false when none does.
+    bool openMenuByMnemonic(const QKeySequence& key);
+    QMenuBar* menuBar() const { return m_menuBar; }
 
     // --- for tests ---------------------------------------------------------------
     const Handle& hoveredHandle() const { return m_hover; }
@@ -105,6 +110,7 @@ class ObjectEditorWindow : public QWidget, public PagePointerHandler
   protected:
     bool event(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
@@ -165,6 +171,7 @@ class ObjectEditorWindow : public QWidget, public PagePointerHandler
     Overlay* m_overlay = nullptr;
 
     // Commands
+    QMenuBar* m_menuBar = nullptr;
     QMenu* m_newMenu = nullptr;
     QMenu* m_pageMenu = nullptr;
     QAction* m_testAction = nullptr;
