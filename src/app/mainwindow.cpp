@@ -110,9 +110,10 @@ void MainWindow::connectView()
 
 MainWindow::~MainWindow()
 {
-    // The views that follow the Document and the session go before them, and
-    // the exercise before the view it runs in.
+    // The views and the object editor that follow the Document and the
+    // session go before them, and the exercise before the view it runs in.
     delete m_exercise;
+    delete m_objectEditor;
     delete m_pageArea;
 }
 
@@ -161,6 +162,11 @@ void MainWindow::startFromCommandLine()
         m_topicRoot = request.topicRoot;
     else if (request.kind == StartRequest::Kind::Nothing && !m_settings.startTopicFolder.isEmpty())
         m_topicRoot = m_settings.startTopicFolder;
+    else if (const QString chosen = m_settings.chosenTopicFolder;
+             !chosen.isEmpty() && QFileInfo(chosen).isDir())
+        // A chosen folder that is missing today (a stick not plugged in)
+        // stays remembered for the next start.
+        m_topicRoot = chosen;
     else if (const QString own = m_context.folders.userTopicFolder(); !own.isEmpty())
         m_topicRoot = own;
     m_currentTopicFolder = m_topicRoot;

@@ -95,8 +95,11 @@ void TopicLibrary::reopenMenu()
 
 void TopicLibrary::openTopic(int index)
 {
-    if (index < 0 || index >= m_navigation.count() || !m_window.mayReplaceDocument())
+    if (index < 0 || index >= m_navigation.count() || !m_window.mayReplaceDocument()) {
+        // The chosen entry took the check mark when it was clicked.
+        showPage();
         return;
+    }
     const QString path = m_navigation.entries()[size_t(index)].path;
     m_window.loadDocument(path, true);
     if (m_navigation.indexOf(m_window.document().header.FileName) == index)
@@ -182,6 +185,7 @@ void TopicLibrary::chooseFolder()
     if (!m_window.mayReplaceDocument())
         return;
     m_window.setCurrentTopicFolder(withTrailingSlash(*folder));
+    m_window.settings().chosenTopicFolder = withTrailingSlash(*folder);
     m_window.showStartPage();
     m_window.prompter().information(readFolderText(m_navigation.count()));
 }

@@ -164,6 +164,10 @@ struct Settings
     bool newSheetFullPage = true;
     EditorFont editorFont;
     StampSettings stamps;
+    // The topic folder last chosen with "&Ordner wählen..."; where the next
+    // start opens unless the command line or "config.ini" names one. Empty
+    // until a folder was chosen.
+    QString chosenTopicFolder;
 
     // Not stored per user.
     TimeLimitSetting crossAssignTime; // back to 3 minutes at every start

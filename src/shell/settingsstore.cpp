@@ -81,6 +81,7 @@ std::vector<Entry> table(Settings& s)
     folder(QStringLiteral("Opt-ProtOrdner"), &s.folders.protocol);
     folder(QStringLiteral("Opt-BestListOrdner"), &s.folders.bestList);
     folder(QStringLiteral("Opt-BilderGalerieOrdner"), &s.folders.gallery);
+    folder(QStringLiteral("Opt-Themenordner"), &s.chosenTopicFolder);
     for (int i = 0; i < 3; ++i)
         text(QStringLiteral("Opt-Verknuepfung%1").arg(i + 1), &s.links[i].path);
     for (int i = 0; i < 3; ++i)

@@ -32,6 +32,10 @@ class SampleBuilder
         m_document.baseImage = base;
     }
 
+    // The colour of the lines from anchors to cards made from now on; a dark
+    // picture needs light lines.
+    void setLineColour(ColorRef colour) { m_lineColour = colour; }
+
     // A query label: covered until the teacher uncovers it. The card sits
     // on side of card, with a line from anchor.
     void query(const QString& text, QPointF anchor, QPointF card, int side)
@@ -120,7 +124,7 @@ class SampleBuilder
         o.KAusr = side;
         o.KAusrAktiv = side;
         o.Farbe = 0x000000;
-        o.LinieFarbe = kLine;
+        o.LinieFarbe = m_lineColour;
         o.LinieDicke = 2;
         o.HFarbe = kWhite;
         o.BildkarteAnpassen = 1;
@@ -134,6 +138,7 @@ class SampleBuilder
     }
 
     Document& m_document;
+    ColorRef m_lineColour = kLine;
 };
 
 void describe(Document& doc, const QString& title, const QString& remark)
@@ -309,6 +314,7 @@ void solarSystem(Document& doc)
                             "Asteroidengürtel."));
     doc.header.HtgdCol = 0x260B0B;
     b.heading(QStringLiteral("Unser Sonnensystem"), {1250, 50}, 0x4A1A12);
+    b.setLineColour(0xE8E8E8); // light grey on the night sky
     b.query(QStringLiteral("Sonne"), {40, 760}, {110, 1000}, Side::Centre);
     b.query(QStringLiteral("Merkur"), {168, 605}, {150, 720}, Side::Bottom);
     b.query(QStringLiteral("Venus"), {240, 409}, {240, 300}, Side::Top);

@@ -246,6 +246,38 @@ ObjectEditor::ObjectEditor(Document& document, Session& session, const ViewState
                            const DrawnCards& cards)
     : m_document(document), m_session(session), m_view(view), m_cards(cards)
 {
+    m_document.addObserver(this);
+}
+
+ObjectEditor::~ObjectEditor()
+{
+    m_document.removeObserver(this);
+}
+
+void ObjectEditor::documentChanged(const DocumentChange& change)
+{
+    if (m_writing)
+        return;
+    if (change.has(DocumentChange::Replaced | DocumentChange::ObjectsRemoved |
+                   DocumentChange::ObjectsReordered)) {
+        // The index may name another object now, or none.
+        if (m_selected < 0)
+            return;
+        forgetSelection();
+    } else if (m_selected >= 0 && change.touches(m_selected)) {
+        if (!m_document.isValidIndex(m_selected)) {
+            forgetSelection();
+        } else {
+            const EditorFields now = fieldsOf(m_document.objects[std::size_t(m_selected)]);
+            if (now == m_fields)
+                return;
+            m_fields = now;
+        }
+    } else {
+        return;
+    }
+    if (m_followed)
+        m_followed();
 }
 
 bool ObjectEditor::isOpen() const
@@ -255,6 +287,7 @@ bool ObjectEditor::isOpen() const
 
 void ObjectEditor::setOpen(bool open)
 {
+    const Writing writing(*this);
     if (!open)
         select(-1);
     m_session.setSelectedObject(m_selected);
@@ -273,6 +306,7 @@ ObjDataTyp* ObjectEditor::selectedObject()
 
 void ObjectEditor::select(int index)
 {
+    const Writing writing(*this);
     apply();
     m_drag = {};
     m_selected = m_document.isValidIndex(index) ? index : -1;
@@ -282,6 +316,7 @@ void ObjectEditor::select(int index)
 
 void ObjectEditor::forgetSelection()
 {
+    const Writing writing(*this);
     m_drag = {};
     m_selected = -1;
     fill();
@@ -302,6 +337,7 @@ void ObjectEditor::fill()
 
 void ObjectEditor::apply()
 {
+    const Writing writing(*this);
     if (ObjDataTyp* o = selectedObject()) {
         applyFields(m_fields, *o);
         m_document.notifyObjectChanged(m_selected, ObjectAspect::All);
@@ -310,6 +346,7 @@ void ObjectEditor::apply()
 
 bool ObjectEditor::changeFields(const EditorFields& fields)
 {
+    const Writing writing(*this);
     const bool automaticChosen = fields.sideRow == Side::Automatic && m_fields.sideRow != 0;
     m_fields = fields;
     for (int* p : {&m_fields.anchorX, &m_fields.anchorY, &m_fields.cardX, &m_fields.cardY})
@@ -329,6 +366,7 @@ bool ObjectEditor::changeFields(const EditorFields& fields)
 
 int ObjectEditor::newObject(int kind)
 {
+    const Writing writing(*this);
     const int side = m_fields.sideRow >= 0 ? m_fields.sideRow : Side::Automatic;
     const int index =
         m_document.newObject(kind, m_view.ansicht(), m_counter, m_fields.withLine, side);
@@ -341,6 +379,7 @@ int ObjectEditor::newObject(int kind)
 
 std::optional<QString> ObjectEditor::duplicate()
 {
+    const Writing writing(*this);
     if (!hasSelection())
         return QStringLiteral("Funktion nicht möglich, da kein Objekt markiert.");
     apply();
@@ -353,6 +392,7 @@ std::optional<QString> ObjectEditor::duplicate()
 
 std::optional<QString> ObjectEditor::copy()
 {
+    const Writing writing(*this);
     if (!hasSelection())
         return QStringLiteral("Funktion nicht möglich, da kein Objekt markiert.");
     apply();
@@ -367,6 +407,7 @@ bool ObjectEditor::canPaste() const
 
 std::optional<QString> ObjectEditor::paste()
 {
+    const Writing writing(*this);
     if (!m_document.canPaste())
         return QStringLiteral("Einfügen nicht möglich, da zuvor kein Objekt kopiert wurde.");
     apply();
@@ -410,6 +451,7 @@ QString ObjectEditor::deleteQuestion() const
 
 bool ObjectEditor::deleteSelected()
 {
+    const Writing writing(*this);
     if (!hasSelection())
         return false;
     m_document.deleteObject(m_selected);
@@ -422,6 +464,7 @@ bool ObjectEditor::deleteSelected()
 
 bool ObjectEditor::bringToFront()
 {
+    const Writing writing(*this);
     if (!hasSelection())
         return false;
     apply();
@@ -432,6 +475,7 @@ bool ObjectEditor::bringToFront()
 
 bool ObjectEditor::sendToBack()
 {
+    const Writing writing(*this);
     if (!hasSelection())
         return false;
     apply();
@@ -442,6 +486,7 @@ bool ObjectEditor::sendToBack()
 
 bool ObjectEditor::move(int dx, int dy)
 {
+    const Writing writing(*this);
     if (!hasSelection())
         return false;
     EditorFields f = m_fields;
@@ -455,6 +500,7 @@ bool ObjectEditor::move(int dx, int dy)
 
 bool ObjectEditor::alignSelectionToGrid()
 {
+    const Writing writing(*this);
     if (!hasSelection())
         return false;
     EditorFields f = m_fields;
@@ -466,11 +512,13 @@ bool ObjectEditor::alignSelectionToGrid()
 
 void ObjectEditor::preview()
 {
+    const Writing writing(*this);
     m_document.notifyAllObjectsChanged(ObjectAspect::All);
 }
 
 void ObjectEditor::transform(const Transformation& t)
 {
+    const Writing writing(*this);
     select(-1);
     transformObjects(m_document, t);
 }
@@ -531,6 +579,7 @@ void ObjectEditor::beginDrag(const Handle& handle, QPointF page)
     m_drag = {};
     m_drag.kind = handle.kind;
     m_drag.last = page;
+    m_drag.card = {m_document.objects[handle.object].Kx, m_document.objects[handle.object].Ky};
     // The squares are taken by their centre.
     const QPointF centre(handle.rect.topLeft() + QPoint(kSquareHalf, kSquareHalf));
     m_drag.offset = m_view.screenToPageUnclamped(centre) - page;
@@ -538,6 +587,7 @@ void ObjectEditor::beginDrag(const Handle& handle, QPointF page)
 
 int ObjectEditor::dragTo(QPointF page, bool ctrl)
 {
+    const Writing writing(*this);
     ObjDataTyp* o = selectedObject();
     if (!isDragging() || !o)
         return -1;
@@ -548,8 +598,11 @@ int ObjectEditor::dragTo(QPointF page, bool ctrl)
     if (m_drag.kind == HandleKind::Card) {
         const QPointF delta = page - m_drag.last;
         const int oldSide = drawnSide(*o, aspect);
-        o->Kx += delta.x();
-        o->Ky += delta.y();
+        // The card point is carried on unclamped: a card pushed against an
+        // edge of the page comes back only when the pointer does, and the
+        // pointer keeps its place on the card.
+        o->Kx = m_drag.card.x() + delta.x();
+        o->Ky = m_drag.card.y() + delta.y();
         if (o->KAusr == Side::Automatic) {
             const int newSide = automatic();
             if (newSide != oldSide) {
@@ -589,6 +642,7 @@ int ObjectEditor::dragTo(QPointF page, bool ctrl)
                 o->KAusrAktiv = newSide;
             }
         }
+        m_drag.card = {o->Kx, o->Ky};
         o->Kx = clampDouble(o->Kx, 0.0, 1.0);
         o->Ky = clampDouble(o->Ky, 0.0, 1.0);
     } else {
@@ -623,6 +677,7 @@ void ObjectEditor::showDragged(const ObjDataTyp& o, bool ctrl)
 
 int ObjectEditor::endDrag(bool ctrl)
 {
+    const Writing writing(*this);
     const Drag drag = m_drag;
     m_drag = {};
     ObjDataTyp* o = selectedObject();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "common/colorref.h"
+#include "document/documentchange.h"
 #include "document/records.h"
 
 #include <QPointF>
@@ -8,6 +9,7 @@
 #include <QString>
 
 #include <array>
+#include <functional>
 #include <optional>
 
 namespace velunto {
@@ -70,6 +72,8 @@ struct EditorFields
     bool fitPictureCard = true; // "Bildkärtchen anpassen (Übung)"
     bool inExercise = false;    // "Auch in der Übung verfügbar"
     Picture picture;
+
+    bool operator==(const EditorFields&) const = default;
 };
 
 // The fields with no object selected.
@@ -145,11 +149,24 @@ int movedPosition(int field, int step);
 // user: commands that need a question or report a refusal say so, and the
 // window shows it. It edits through one view (view, with the cards that view
 // drew) and keeps the session's selection.
-class ObjectEditor
+//
+// It follows the Document: when something other than the editor changes the
+// selected object (a transformation of the page, a content editor), the
+// fields show the object as it is now, so that the next Apply cannot write
+// old values back; when objects are removed, reordered or the document is
+// replaced, the selection goes without writing.
+class ObjectEditor : private DocumentObserver
 {
   public:
     ObjectEditor(Document& document, Session& session, const ViewState& view,
                  const DrawnCards& cards);
+    ~ObjectEditor() override;
+    ObjectEditor(const ObjectEditor&) = delete;
+    ObjectEditor& operator=(const ObjectEditor&) = delete;
+
+    // Called after the fields or the selection followed a change made
+    // elsewhere.
+    void setFollowed(std::function<void()> followed) { m_followed = std::move(followed); }
 
     bool isOpen() const;
     // Opening and closing mark the view so that it draws and hit-tests for
@@ -237,8 +254,26 @@ class ObjectEditor
     int endDrag(bool ctrl);
 
   private:
+    void documentChanged(const DocumentChange& change) override;
     ObjDataTyp* selectedObject();
     void fill();
+
+    // Marks the editor's own changes of the Document while it makes them.
+    class Writing
+    {
+      public:
+        explicit Writing(ObjectEditor& editor) : m_editor(editor), m_was(editor.m_writing)
+        {
+            editor.m_writing = true;
+        }
+        ~Writing() { m_editor.m_writing = m_was; }
+        Writing(const Writing&) = delete;
+        Writing& operator=(const Writing&) = delete;
+
+      private:
+        ObjectEditor& m_editor;
+        bool m_was;
+    };
     void showDragged(const ObjDataTyp& object, bool ctrl);
 
     Document& m_document;
@@ -254,9 +289,12 @@ class ObjectEditor
         HandleKind kind = HandleKind::None;
         QPointF offset; // from the pointer to the handle's reference point, page fractions
         QPointF last;   // the pointer at the previous step, page fractions
+        QPointF card;   // the dragged card point before clamping to the page
         bool moved = false;
     };
     Drag m_drag;
+    bool m_writing = false;
+    std::function<void()> m_followed;
 };
 
 } // namespace velunto

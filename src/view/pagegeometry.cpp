@@ -156,6 +156,8 @@ void setPageGeometry(Document& document, bool transform)
         }
     }
     document.notifyHeaderChanged();
+    if (transform)
+        document.notifyAllObjectsChanged(ObjectAspect::Position);
     document.rebuildContent();
     document.setModified(true);
 }

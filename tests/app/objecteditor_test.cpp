@@ -144,6 +144,35 @@ TEST_F(EditorFixture, F3WhileOpenPlacesTheWindowAndLeavesTheObject)
     EXPECT_DOUBLE_EQ(w.document().objects[0].Kx, 0.51);
 }
 
+TEST_F(EditorFixture, APageTransformShowsInTheOpenEditorsFields)
+{
+    const QString file = writeDocument(QStringLiteral("seite.vlt"), QStringLiteral("Feld"));
+    MainWindow& w = start(file);
+    w.document().objects[0].Ky = 0.2; // off the middle, which a taller page keeps
+    w.openObjectEditor();
+    editor().selectObject(0);
+
+    // A worksheet page taller than the picture: the objects move with it.
+    HeaderDataTyp& h = w.document().header;
+    h.SeitRatioArt = 1;
+    h.SeitRatioBreite = 10;
+    h.SeitRatioHoehe = 20;
+    w.view().applyPageGeometry(true);
+    const double moved = w.document().objects[0].Ky;
+    ASSERT_NE(moved, 0.5);
+    EXPECT_EQ(editor().editor().fields().cardY, int(std::lround(moved * 10000)));
+
+    // The next apply writes what the fields show, not the old place.
+    editor().selectObject(-1);
+    EXPECT_DOUBLE_EQ(w.document().objects[0].Ky, std::lround(moved * 10000) / 10000.0);
+
+    // Objects removed elsewhere take the selection with them, unwritten.
+    editor().selectObject(0);
+    w.document().deleteObject(0);
+    EXPECT_EQ(editor().editor().selected(), -1);
+    EXPECT_EQ(w.document().objectCount(), 0);
+}
+
 TEST_F(EditorFixture, TheActiveEditorTakesOverItsShortcuts)
 {
     MainWindow& w = start();

@@ -183,6 +183,37 @@ TEST_F(LibraryFixture, AnEmptyFolderIsReadAndNothingMoves)
     EXPECT_TRUE(w.document().header.FileName.isEmpty());
 }
 
+TEST_F(LibraryFixture, AChosenFolderIsWhereTheNextStartOpens)
+{
+    const QString chosen = dir.filePath(QStringLiteral("klasse7")) + u'/';
+    QDir().mkpath(chosen);
+    MainWindow& first = start();
+    prompter.files = {chosen};
+    first.library().chooseFolder();
+    ASSERT_TRUE(first.close());
+
+    // The next start, and one whose command line or "config.ini" names
+    // another folder.
+    MainWindow& next = start();
+    EXPECT_EQ(next.topicRoot(), chosen);
+    EXPECT_EQ(next.currentTopicFolder(), chosen);
+    ASSERT_TRUE(next.close());
+    EXPECT_EQ(start(topics).topicRoot(), topics);
+    ASSERT_TRUE(window->close());
+    writeConfigIni(("[Start]\nThemenordner=" + topics + "\n").toUtf8());
+    EXPECT_EQ(start().topicRoot(), topics);
+    ASSERT_TRUE(window->close());
+    QFile::remove(folders.configFile);
+
+    // A chosen folder missing at start (a stick not plugged in) is kept for
+    // the start after.
+    QDir(chosen).removeRecursively();
+    EXPECT_EQ(start().topicRoot(), folders.topics);
+    ASSERT_TRUE(window->close());
+    QDir().mkpath(chosen);
+    EXPECT_EQ(start().topicRoot(), chosen);
+}
+
 TEST_F(LibraryFixture, PreviousDocumentAndChooseFolderAskToSaveFirst)
 {
     const QString a = add(QStringLiteral("a.vlt"), QStringLiteral("A"));
@@ -195,10 +226,20 @@ TEST_F(LibraryFixture, PreviousDocumentAndChooseFolderAskToSaveFirst)
     prompter.answers = {Answer::Cancel};
     w.library().previousDocument();
     EXPECT_EQ(w.document().header.Autor, QStringLiteral("geändert"));
+    // A cancelled choice in the menu leaves the mark on the open document.
+    const QString marked = checkedEntry()->text();
+    for (QAction* a : w.menu(TopMenu::Topics)->actions())
+        if (a->isCheckable() && a != checkedEntry()) {
+            prompter.answers = {Answer::Cancel};
+            a->trigger();
+            break;
+        }
+    EXPECT_EQ(checkedEntry()->text(), marked);
+    EXPECT_EQ(w.document().header.Autor, QStringLiteral("geändert"));
     prompter.answers = {Answer::No};
     w.library().previousDocument();
     EXPECT_EQ(w.document().header.FileName, a);
-    EXPECT_EQ(prompter.shown.size(), 2u);
+    EXPECT_EQ(prompter.shown.size(), 3u);
 
     w.document().setModified();
     const QString other = dir.filePath(QStringLiteral("leer"));
@@ -207,7 +248,7 @@ TEST_F(LibraryFixture, PreviousDocumentAndChooseFolderAskToSaveFirst)
     w.library().chooseFolder(); // cancelled: nothing asked, nothing changed
     EXPECT_EQ(prompter.fileRequests.back().title, QStringLiteral("Aktuellen Ordner wählen"));
     EXPECT_EQ(prompter.fileRequests.back().directory, topics);
-    EXPECT_EQ(prompter.shown.size(), 2u);
+    EXPECT_EQ(prompter.shown.size(), 3u);
     prompter.files = {other};
     prompter.answers = {Answer::Cancel};
     w.library().chooseFolder();

@@ -1,3 +1,4 @@
+#include "common/colorref.h"
 #include "document/documentfile.h"
 #include "document/documenttypes.h"
 #include "document/objectkinds.h"
@@ -8,6 +9,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <set>
 
 using namespace velunto;
@@ -48,6 +50,15 @@ TEST(SampleFolder, EveryDocumentLoadsWithAllAuthoredKindsAndWorkingLinks)
             }
             if (isPictureKind(o.Typ)) {
                 EXPECT_FALSE(o.Bild.isNull());
+            }
+            if (o.Sline == 1 && o.Typ != ObjectKind::GapCard) {
+                // The line from anchor to card stands out from the picture
+                // halfway along it.
+                const QPoint middle(int((o.Sx + o.Kx) / 2 * (doc.baseImage.width() - 1)),
+                                    int((o.Sy + o.Ky) / 2 * (doc.baseImage.height() - 1)));
+                const int under = qGray(doc.baseImage.pixel(middle));
+                const int line = qGray(toQColor(o.LinieFarbe).rgb());
+                EXPECT_GE(std::abs(line - under), 60) << o.Text.toStdString();
             }
         }
         if (doc.header.DokTyp == DokTyp::Cloze) {

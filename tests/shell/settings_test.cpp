@@ -113,7 +113,8 @@ TEST_F(StoreFixture, FirstStartGivesTheDefaultsAndCloseStoresEveryValue)
                             "EditorSchriftart-FontName",
                             "EditorSchriftart-FontSize",
                             "EditorSchriftart-FontFett",
-                            "Symbolstempel-Zeichen"};
+                            "Symbolstempel-Zeichen",
+                            "Opt-Themenordner"};
     for (int k = 1; k <= 3; ++k)
         expected << QStringLiteral("Opt-Verknuepfung%1").arg(k)
                  << QStringLiteral("Opt-VerknuepfungName%1").arg(k)

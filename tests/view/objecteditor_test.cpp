@@ -508,6 +508,40 @@ TEST(ObjectEditor, DraggingTheCardAcrossItsAnchorKeepsItWhereItIsDrawn)
     EXPECT_EQ(e.object(a).KAusrAktiv, Side::Right);
 }
 
+TEST(ObjectEditor, ACardPushedAgainstAPageEdgeKeepsItsGrip)
+{
+    // Pushed 200 pixels beyond each edge and brought back 100: the card
+    // stays at the edge until the pointer is back where it met it.
+    const struct
+    {
+        QPointF push; // screen pixels beyond the edge
+        double Kx, Ky;
+    } cases[] = {
+        {{-700, 0}, 0.0, 0.5},
+        {{700, 0}, 1.0, 0.5},
+        {{0, -700}, 0.5, 0.0},
+        {{0, 700}, 0.5, 1.0},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Kx * 10 + c.Ky);
+        Editing e;
+        const int a = e.add(ObjectKind::FixedLabel, 0.5, 0.5);
+        e.object(a).KAusr = Side::Right;
+        e.composer.refreshObjects();
+        const QPointF from(500, 500);
+        e.editor.beginDrag({HandleKind::Card, a, QRect(0, 0, 10, 10)}, Editing::at(from));
+        e.editor.dragTo(Editing::at(from + c.push), true);
+        EXPECT_DOUBLE_EQ(e.object(a).Kx, c.Kx);
+        EXPECT_DOUBLE_EQ(e.object(a).Ky, c.Ky);
+        e.editor.dragTo(Editing::at(from + c.push * 0.9), true); // 70 back: still beyond
+        EXPECT_DOUBLE_EQ(e.object(a).Kx, c.Kx);
+        EXPECT_DOUBLE_EQ(e.object(a).Ky, c.Ky);
+        e.editor.dragTo(Editing::at(from + c.push / 7), true); // 100 from where it started
+        EXPECT_NEAR(e.object(a).Kx, 0.5 + c.push.x() / 7000, 1e-9);
+        EXPECT_NEAR(e.object(a).Ky, 0.5 + c.push.y() / 7000, 1e-9);
+    }
+}
+
 TEST(ObjectEditor, TransformationOfAllObjects)
 {
     Editing e;

@@ -268,6 +268,9 @@ TEST(ObjectEditorWindow, LinkFilesAreChosenWithTheDocumentDialog)
     EXPECT_EQ(file.title, QStringLiteral("Zu verknüpfende Datei auswählen"));
     EXPECT_TRUE(file.defaultSuffix.isEmpty());
     EXPECT_EQ(file.filters.value(file.filterIndex), QStringLiteral("Alle Dateien (*.*)"));
+    // A relative path starts in the document's folder, not where the
+    // program was started.
+    EXPECT_EQ(file.directory, QStringLiteral("/themen/erdkunde/rhein.vlt"));
     EXPECT_EQ(w.object(0).Text, QStringLiteral("rhein.vlt")); // cancelled: unchanged
 }
 

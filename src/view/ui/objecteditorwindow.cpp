@@ -17,6 +17,7 @@
 #include <QClipboard>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QGridLayout>
@@ -191,6 +192,15 @@ ObjectEditorWindow::ObjectEditorWindow(Document& document, LearningView& view, P
     m_overlay = new Overlay(*this, &m_view);
     m_overlay->hide();
     m_view.installEventFilter(this);
+    // A change made elsewhere (a transformation of the page, a content
+    // editor) shows in the fields and the list at once.
+    m_editor.setFollowed([this] {
+        m_hover = {};
+        refreshList();
+        showFields();
+        refreshCommands();
+        updateOverlay();
+    });
     showFields();
     refreshCommands();
 }
@@ -297,7 +307,7 @@ void ObjectEditorWindow::buildActions()
     m_pageMenu->addMenu(m_newMenu);
     m_pageMenu->addActions({m_duplicateAction, m_copyAction, m_pasteAction, m_deleteAction});
     m_pageMenu->addSeparator();
-    m_pageMenu->addActions({m_testAction, previewAction, m_gridAction});
+    m_pageMenu->addActions({m_testAction, markText, previewAction, m_gridAction});
     m_pageMenu->addMenu(moveMenu);
     m_pageMenu->addMenu(sideMenu);
     m_pageMenu->addActions({m_frontAction, m_backAction});
@@ -1213,8 +1223,11 @@ void ObjectEditorWindow::browseFile()
                        QStringLiteral("Alle Dateien (*.*)")};
     request.filterIndex = document ? 0 : 2;
     request.defaultSuffix = document ? QStringLiteral("vlt") : QString();
-    request.directory = m_path->text().isEmpty() || isWebAddress(m_path->text()) ? documentFolder()
-                                                                                 : m_path->text();
+    // A relative path is relative to the document's folder.
+    const QString path = m_path->text();
+    request.directory = path.isEmpty() || isWebAddress(path) ? documentFolder()
+                        : documentFolder().isEmpty()         ? path
+                                                             : QDir(documentFolder()).filePath(path);
     if (const auto file = m_prompter.openFile(request))
         m_path->setText(*file);
 }
