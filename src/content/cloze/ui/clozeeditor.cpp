@@ -430,4 +430,16 @@ void ClozeEditor::reject()
         QDialog::reject();
 }
 
+bool runClozeEditor(Document& document, int subType, Prompter& prompter, QWidget* parent,
+                    std::function<void()> documentFont, std::function<void()> gallery)
+{
+    ClozeEditor editor(document, subType, prompter, parent);
+    if (documentFont)
+        editor.setDocumentFontHandler(std::move(documentFont));
+    if (gallery)
+        editor.setGalleryHandler(std::move(gallery));
+    const bool applied = editor.exec() == QDialog::Accepted;
+    return applied || editor.pageChanged();
+}
+
 } // namespace velunto

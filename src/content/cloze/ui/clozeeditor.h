@@ -101,4 +101,11 @@ class ClozeEditor : public QDialog
     QPushButton* m_galleryButton = nullptr;
 };
 
+// Shows the cloze editor for subType on the document until it is closed.
+// True when the document changed: applied with OK, or the margins or the
+// document font were changed while it was open. documentFont opens the
+// document font dialog ("Schriftart..."), gallery the picture gallery.
+bool runClozeEditor(Document& document, int subType, Prompter& prompter, QWidget* parent,
+                    std::function<void()> documentFont = {}, std::function<void()> gallery = {});
+
 } // namespace velunto
