@@ -244,7 +244,8 @@ void MainWindow::editDocument()
         return;
     }
     setStartPanelShown(false);
-    EditorHost host{m_document, m_context.prompter, this, [this] { openObjectEditor(); }};
+    EditorHost host{m_document, m_context.prompter, this, [this] { openObjectEditor(); },
+                    [this] { chooseDocumentFont(); }};
     if (editor(host)) {
         // The editor made the query fields afresh: they are numbered anew.
         m_view->number(m_view->numberingMode());

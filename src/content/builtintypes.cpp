@@ -1,5 +1,6 @@
 #include "content/builtintypes.h"
 
+#include "content/cloze/clozetype.h"
 #include "content/cluster/clustertype.h"
 #include "content/contentregistry.h"
 #include "content/crossassign/pairtype.h"
@@ -10,27 +11,10 @@
 
 namespace velunto {
 
-namespace {
-
-// A type whose folder is still to come: what an exercise asks of it.
-ContentType askedOnly(int dokTyp, std::vector<int> asked, std::vector<int> textEntry = {},
-                      bool pagesThroughQuestions = false)
-{
-    ContentType t;
-    t.dokTyp = dokTyp;
-    t.askedKinds = std::move(asked);
-    t.textEntryKinds = std::move(textEntry);
-    t.pagesThroughQuestions = pagesThroughQuestions;
-    return t;
-}
-
-} // namespace
-
 void registerBuiltinTypes(ContentRegistry& r)
 {
-    using namespace ObjectKind;
     r.add(freeContentType());
-    r.add(askedOnly(DokTyp::Cloze, pageFieldsAsked(), pageFieldsTypedIn()));
+    r.add(clozeContentType());
     r.add(singleQuestionsContentType());
     r.add(multipleChoiceContentType());
     r.add(clusterContentType());

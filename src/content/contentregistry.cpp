@@ -37,8 +37,10 @@ const ContentType* ContentRegistry::find(int dokTyp, int dokUnterTyp) const
 
 KindPainterFn ContentRegistry::painterFor(int kind) const
 {
-    for (const ContentType& t : m_types) {
-        if (const auto it = t.painters.find(kind); it != t.painters.end())
+    // The latest registration wins, so that a type registered for a while
+    // (ScopedContentType) paints its kinds over the built-in painters.
+    for (auto t = m_types.rbegin(); t != m_types.rend(); ++t) {
+        if (const auto it = t->painters.find(kind); it != t->painters.end())
             return it->second;
     }
     return {};

@@ -70,7 +70,8 @@ class ContentRegistry
     // one, else the one for every sub-type; nullptr when none.
     const ContentType* find(int dokTyp, int dokUnterTyp) const;
     const ContentType* findExactly(int dokTyp, int dokUnterTyp) const;
-    // The painter that a registered type gives a kind; empty when none.
+    // The painter that a registered type gives a kind (the latest
+    // registration when several do); empty when none.
     KindPainterFn painterFor(int kind) const;
 
     const std::vector<ContentType>& types() const { return m_types; }

@@ -1,6 +1,5 @@
 #include "content/cloze/clozeedit.h"
 
-#include "content/cloze/clozebuilder.h"
 #include "content/cloze/clozecontent.h"
 #include "content/contentobjects.h"
 #include "document/document.h"
@@ -62,7 +61,9 @@ void applyTable(HeaderDataTyp& h, const ClozeEdit& edit)
 
 void applyClozeEdit(Document& document, const ClozeEdit& edit)
 {
+    DocumentChangeBatch batch(document);
     deleteContentObjects(document);
+    document.notify({DocumentChange::ObjectsRemoved, {}, true, ObjectAspect::All});
     HeaderDataTyp& h = document.header;
     h.DokTyp = DokTyp::Cloze;
     h.DokUnterTyp = edit.subType;
@@ -84,7 +85,8 @@ void applyClozeEdit(Document& document, const ClozeEdit& edit)
     h.MinLuecke = edit.minGap;
     h.TextCol = edit.textColour;
     h.LueckentextCol = edit.gapColour;
-    buildCloze(document, true);
+    document.notifyHeaderChanged();
+    document.rebuildContent(true);
 }
 
 } // namespace velunto

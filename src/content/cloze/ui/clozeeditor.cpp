@@ -438,8 +438,14 @@ bool runClozeEditor(Document& document, int subType, Prompter& prompter, QWidget
         editor.setDocumentFontHandler(std::move(documentFont));
     if (gallery)
         editor.setGalleryHandler(std::move(gallery));
-    const bool applied = editor.exec() == QDialog::Accepted;
+    const bool applied = runDialog(editor) == QDialog::Accepted;
     return applied || editor.pageChanged();
+}
+
+bool openClozeEditor(EditorHost& host)
+{
+    return runClozeEditor(host.document, host.document.header.DokUnterTyp, host.prompter,
+                          host.parent, host.chooseDocumentFont);
 }
 
 } // namespace velunto

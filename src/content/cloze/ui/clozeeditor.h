@@ -1,6 +1,7 @@
 #pragma once
 
 #include "content/cloze/clozeedit.h"
+#include "content/ui/editorregistry.h"
 
 #include <QDialog>
 
@@ -107,5 +108,10 @@ class ClozeEditor : public QDialog
 // document font dialog ("Schriftart..."), gallery the picture gallery.
 bool runClozeEditor(Document& document, int subType, Prompter& prompter, QWidget* parent,
                     std::function<void()> documentFont = {}, std::function<void()> gallery = {});
+
+// The registered editor of every cloze sub-type ("&Dokument bearbeiten..."
+// and the new cloze documents): the cloze editor for the document's
+// sub-type.
+bool openClozeEditor(EditorHost& host);
 
 } // namespace velunto
