@@ -5,9 +5,7 @@
 #include "benchsupport.h"
 
 #include "common/random.h"
-#include "content/cloze/clozebuilder.h"
 #include "content/cloze/clozecontent.h"
-#include "content/cloze/clozepainters.h"
 #include "document/document.h"
 #include "view/numbering.h"
 #include "view/pagecomposer.h"
@@ -59,20 +57,20 @@ std::unique_ptr<Document> clozeDocument()
     return doc;
 }
 
-// The builder with create on the full-HD page: the fit on the layout page,
-// then the gap cards made anew.
+// The registered builder with create on the full-HD page: the fit on the
+// layout page, then the gap cards made anew.
 void BM_ClozeCreate(benchmark::State& state)
 {
     auto doc = clozeDocument();
     for (auto _ : state) {
-        buildCloze(*doc, true);
+        doc->rebuildContent(true);
         benchmark::DoNotOptimize(doc->objects.data());
     }
     state.counters["gaps"] = doc->objectCount();
 }
 
-// A full compose of the same page: the text fitted, drawn and its gap cards
-// placed and drawn on top.
+// A full compose of the same page through the registered painters: the text
+// fitted and drawn, its gap cards drawn on top.
 void BM_ClozeFullCompose(benchmark::State& state)
 {
     auto doc = clozeDocument();
@@ -80,9 +78,7 @@ void BM_ClozeFullCompose(benchmark::State& state)
     ViewState view{session};
     view.setViewport(kFrame);
     PageComposer composer(*doc, view);
-    composer.addStageHook(drawClozeBackground);
-    composer.objectPainter().setKindPainter(ObjectKind::GapCard, drawGapCard);
-    buildCloze(*doc, true);
+    doc->rebuildContent(true);
     RandomSource random(1);
     view.orderList = numberObjects(*doc, view, NumberingMode::Ordered, random);
     for (ObjDataTyp& o : doc->objects)

@@ -200,6 +200,7 @@ std::vector<MenuCommand> mainMenuCommands()
     append(c, exerciseMenuCommands());
 
     // "&Autorenfunktion"
+    append(c, editorMenuCommands());
     // "&Neues Dokument anlegen": the free page, and each content type's
     // entries as its editor registered them (orders 1 to 49 for the types).
     const char* const newDocument = "&Neues Dokument anlegen";

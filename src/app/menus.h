@@ -31,7 +31,7 @@ QString topMenuCaption(TopMenu menu);
 struct MenuCommand
 {
     TopMenu menu = TopMenu::File;
-    int order = 0; // position in its menu; the gaps leave room for commands to come
+    int order = 0;    // position in its menu; the gaps leave room for commands to come
     int suborder = 0; // position among the entries of the same order
     QString caption;
     QKeySequence shortcut;
@@ -51,5 +51,6 @@ std::vector<MenuCommand> resultsMenuCommands();
 // The rows of the subsystems, each from its own file.
 std::vector<MenuCommand> exerciseMenuCommands(); // exercisecommands.cpp
 std::vector<MenuCommand> questionMenuCommands(); // questioncommands.cpp
+std::vector<MenuCommand> editorMenuCommands();   // editorcommands.cpp
 
 } // namespace velunto

@@ -5,6 +5,7 @@
 #include "content/cloze/clozecontent.h"
 #include "content/cloze/ui/clozeeditor.h"
 #include "content/cloze/ui/wrongwordsdialog.h"
+#include "content/ui/editorfont.h"
 #include "document/documentfile.h"
 #include "exercise/runfixture.h"
 #include "exercise/ui/elementwidgets.h"
@@ -15,6 +16,7 @@
 #include "platform/ui/dialogrunner.h"
 #include "view/ui/learningview.h"
 
+#include <QComboBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTextCursor>
@@ -222,4 +224,26 @@ TEST_F(ClozeInTheMainWindow, TypingIntoTheGapsAcceptsAnAlternativeWrittenWithBla
     ASSERT_TRUE(w.exercise().resultWindow()->isVisible());
     EXPECT_EQ(w.exercise().resultWindow()->figure(QStringLiteral("Richtig gelöst:")),
               QStringLiteral("2  von  2"));
+}
+
+TEST_F(ClozeInTheMainWindow, TheEditorFontRowChangesTheFontOfTheEditorsForTheRun)
+{
+    open();
+    QAction* row = action(QStringLiteral("Edi&tor-Schriftart..."));
+    ASSERT_NE(row, nullptr);
+    const EditorFontChoice before = editorFontChoice();
+    {
+        const ScopedDialogRunner answer([](QDialog& dialog) {
+            auto* font = dynamic_cast<EditorFontDialog*>(&dialog);
+            if (font == nullptr)
+                return int(QDialog::Rejected);
+            EXPECT_EQ(font->windowTitle(), QStringLiteral("Editor-Schriftart"));
+            font->familyList()->setCurrentText(QStringLiteral("Verdana"));
+            font->accept();
+            return font->result();
+        });
+        row->trigger();
+    }
+    EXPECT_EQ(editorFontChoice().family, QStringLiteral("Verdana"));
+    setEditorFontChoice(before);
 }
