@@ -7,14 +7,16 @@
 
 using namespace velunto;
 
-TEST(NoteRtfReplay, SeedCorpusKeepsEveryRule)
+TEST(NoteRtfReplay, SeedCorpusAndFormerCrashesKeepEveryRule)
 {
     const QDir corpus(QStringLiteral(VELUNTO_SOURCE_DIR "/fuzz/corpus/note_rtf"));
-    const QStringList files = corpus.entryList(QDir::Files);
-    ASSERT_FALSE(files.isEmpty());
-    for (const QString& name : files) {
-        QFile f(corpus.filePath(name));
-        ASSERT_TRUE(f.open(QIODevice::ReadOnly));
-        EXPECT_EQ(fuzzing::checkNoteRtf(f.readAll()), QString()) << name.toStdString();
+    const QDir crashes(QStringLiteral(VELUNTO_SOURCE_DIR "/fuzz/crashes"));
+    ASSERT_FALSE(corpus.entryList(QDir::Files).isEmpty());
+    for (const QDir& dir : {corpus, crashes}) {
+        for (const QString& name : dir.entryList(QDir::Files)) {
+            QFile f(dir.filePath(name));
+            ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+            EXPECT_EQ(fuzzing::checkNoteRtf(f.readAll()), QString()) << name.toStdString();
+        }
     }
 }

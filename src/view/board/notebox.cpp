@@ -200,7 +200,10 @@ class RtfReader
         }
         if (state.skip)
             return;
-        m_run += s;
+        // Control characters are no text of a note (tabs come as \tab).
+        for (const QChar c : s)
+            if (c.unicode() >= 0x20 || c == u'\t')
+                m_run += c;
     }
 
     void paragraph(const GroupState& state)
