@@ -195,11 +195,18 @@ void MainWindow::saveBoardSnapshot()
     updateTitle();
 }
 
-void MainWindow::closeDocument()
+bool MainWindow::closeDocument()
 {
     if (!mayReplaceDocument())
-        return;
+        return false;
     showStartPage();
+    return true;
+}
+
+void MainWindow::forgetEditorSelection()
+{
+    if (m_objectEditor)
+        m_objectEditor->documentReplaced();
 }
 
 void MainWindow::newFreeDocument()

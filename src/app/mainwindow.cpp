@@ -1,5 +1,6 @@
 #include "app/mainwindow.h"
 
+#include "app/blackboard.h"
 #include "app/documentfontdialog.h"
 #include "app/linkfieldsdialog.h"
 #include "app/pagearea.h"
@@ -20,6 +21,7 @@
 #include "shell/closesequence.h"
 #include "shell/settingsstore.h"
 #include "shell/startup.h"
+#include "view/board/chronicle.h"
 #include "view/ui/learningview.h"
 #include "view/ui/objecteditorwindow.h"
 
@@ -67,6 +69,7 @@ MainWindow::MainWindow(ShellContext context, QWidget* parent)
     setUpExercise();
     attachResults();
     addPrintButtons();
+    m_board = new Blackboard(*this);
     buildMenus();
     menuBar()->installEventFilter(this);
     m_library = new TopicLibrary(*this);
@@ -111,8 +114,10 @@ void MainWindow::connectView()
 MainWindow::~MainWindow()
 {
     // The views and the object editor that follow the Document and the
-    // session go before them, and the exercise before the view it runs in.
+    // session go before them, and the exercise and the board before the view
+    // they work in.
     delete m_exercise;
+    delete m_board;
     delete m_objectEditor;
     delete m_pageArea;
 }
@@ -145,7 +150,7 @@ void MainWindow::firstActivation()
     m_document.setFontName(m_settings.documentFont);
     m_document.setPageRatioPresets(m_settings.pageRatio);
     m_settings.editorFont = EditorFont{};
-    m_view->setTool(Tool::Pointer);
+    m_board->startUp();
 
     setToolbarSide(m_settings.ToolbarSide);
     refreshLinkButtons();
@@ -580,6 +585,11 @@ bool MainWindow::askToCancelExercise()
     return true;
 }
 
+QStringList MainWindow::chronicleScreenshots() const
+{
+    return m_board->chronicle().files() + m_chronicleScreenshots;
+}
+
 bool MainWindow::writeSettings()
 {
     // Settings that were never read must not overwrite the stored ones.
@@ -602,9 +612,12 @@ void MainWindow::closeEvent(QCloseEvent* event)
     CloseSteps steps;
     steps.mayCancelExercise = [this] { return askToCancelExercise(); };
     steps.askSave = [this] { return askSave(); };
-    steps.chronicleScreenshots = m_chronicleScreenshots;
+    steps.chronicleScreenshots = chronicleScreenshots();
     steps.chronicleFolder = m_settings.folders.chronicle;
-    steps.chronicleDeleted = [this] { m_chronicleScreenshots.clear(); };
+    steps.chronicleDeleted = [this] {
+        m_chronicleScreenshots.clear();
+        m_board->chronicle().clear();
+    };
     steps.cancelRunningWork = [this] {
         m_exercise->run().leave(false);
         setMode(AppMode::LearningView);

@@ -28,6 +28,7 @@ namespace velunto {
 
 class ExerciseController;
 class ExerciseResults;
+class Blackboard;
 class LearningView;
 class Launcher;
 class Clock;
@@ -91,6 +92,7 @@ class MainWindow : public QMainWindow
     void setMode(AppMode mode);
     // What every view of the Document follows.
     Session& session() { return m_session; }
+    const Session& session() const { return m_session; }
 
     // --- commands of the menus ------------------------------------------------
     void fullScreen();
@@ -110,7 +112,8 @@ class MainWindow : public QMainWindow
     void openDocument();
     bool saveDocument();
     bool saveDocumentAs();
-    void closeDocument();
+    // False when the user kept the Document.
+    bool closeDocument();
     // "&Tafelanschrieb als VLT speichern...": the page as shown now, drawings
     // and covered fields included, becomes the BaseImage of a new document.
     void saveBoardSnapshot();
@@ -175,10 +178,15 @@ class MainWindow : public QMainWindow
     void copyView();
 
     // --- for other parts of the program ------------------------------------------
-    // The chronicle records here each screenshot it takes; the close sequence
-    // asks about them.
+    // Screenshots kept beside the chronicle's own; the close sequence asks
+    // about both.
     void addChronicleScreenshot(const QString& file) { m_chronicleScreenshots << file; }
-    const QStringList& chronicleScreenshots() const { return m_chronicleScreenshots; }
+    QStringList chronicleScreenshots() const;
+    // The drawing tools, board sheets, chronicle and note box.
+    Blackboard& board() { return *m_board; }
+    // A new Document replaces the one the object editor showed.
+    void forgetEditorSelection();
+    void hideStartPanel() { setStartPanelShown(false); }
     // Panels beside the page whose visibility follows the mode.
     enum class StatusPanel { Exercise, Series, Puzzle };
     void setStatusPanel(StatusPanel which, QWidget* panel);
@@ -254,6 +262,7 @@ class MainWindow : public QMainWindow
 
     PageArea* m_pageArea = nullptr;
     LearningView* m_view = nullptr;
+    Blackboard* m_board = nullptr;
     TopicLibrary* m_library = nullptr;
     QToolBar* m_toolbar = nullptr;
     std::array<QToolButton*, 4> m_linkButtons{};

@@ -307,6 +307,8 @@ std::vector<MenuCommand> mainMenuCommands()
     update.checked = [](const M& w) { return w.settings().checkUpdateAtStart; };
     c.push_back(update);
     c.push_back(separated(command(T::Help, 50, "Inf&o...", {}, [](M& w) { w.showAbout(); })));
+
+    append(c, boardMenuCommands());
     return c;
 }
 

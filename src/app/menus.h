@@ -52,5 +52,6 @@ std::vector<MenuCommand> resultsMenuCommands();
 std::vector<MenuCommand> exerciseMenuCommands(); // exercisecommands.cpp
 std::vector<MenuCommand> questionMenuCommands(); // questioncommands.cpp
 std::vector<MenuCommand> editorMenuCommands();   // editorcommands.cpp
+std::vector<MenuCommand> boardMenuCommands(); // boardcommands.cpp
 
 } // namespace velunto

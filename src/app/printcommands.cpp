@@ -2,6 +2,9 @@
 // printer set-up, and the three toolbar buttons for the view.
 
 #include "app/mainwindow.h"
+
+#include "app/blackboard.h"
+#include "view/drawing/ui/drawingcontroller.h"
 #include "platform/prompter.h"
 #include "platform/ui/dialogrunner.h"
 #include "print/ui/printing.h"
@@ -61,8 +64,9 @@ Printing& MainWindow::printing()
 
 QImage MainWindow::viewPicture() const
 {
-    // What the view shows now, drawings included.
-    return m_view->shownPicture().convertToFormat(QImage::Format_RGB32);
+    // What the view shows now, drawings included; only the selected area
+    // while the area tool holds one.
+    return m_board->drawing().viewPicture().convertToFormat(QImage::Format_RGB32);
 }
 
 void MainWindow::printView()

@@ -33,10 +33,10 @@ void copyArea(QImage& target, const QImage& source, const QRect& area)
 
 } // namespace
 
-void DrawingSurface::setPictures(QImage shown, QImage page, QPoint origin)
+void DrawingSurface::setPictures(QImage shown, const QImage* page, QPoint origin)
 {
     m_shown = premultiplied(std::move(shown));
-    m_page = premultiplied(std::move(page));
+    m_page = page ? page : &m_ownPage;
     m_origin = origin;
     ++m_generation;
     m_preview.clear();
@@ -49,22 +49,29 @@ void DrawingSurface::setPictures(QImage shown, QImage page, QPoint origin)
     m_undoAvailable = false;
 }
 
+void DrawingSurface::setPictures(QImage shown, QImage page, QPoint origin)
+{
+    m_ownPage = premultiplied(std::move(page));
+    setPictures(std::move(shown), &m_ownPage, origin);
+}
+
 void DrawingSurface::copyFromPage(QImage& target, const QRect& area) const
 {
     // Beyond the page (a page smaller than the shown picture) stays as it is.
-    const QRect a = area & target.rect() & m_page.rect().translated(-m_origin);
+    const QImage& page = *m_page;
+    const QRect a = area & target.rect() & page.rect().translated(-m_origin);
     if (a.isEmpty())
         return;
-    if (m_page.format() != target.format()) {
+    if (page.format() != target.format()) {
         QPainter p(&target);
         p.setCompositionMode(QPainter::CompositionMode_Source);
-        p.drawImage(a.topLeft(), m_page, a.translated(m_origin));
+        p.drawImage(a.topLeft(), page, a.translated(m_origin));
         return;
     }
     const int bytes = a.width() * 4;
     for (int y = a.top(); y <= a.bottom(); ++y)
         std::memcpy(target.scanLine(y) + a.left() * 4,
-                    m_page.constScanLine(y + m_origin.y()) + (a.left() + m_origin.x()) * 4, bytes);
+                    page.constScanLine(y + m_origin.y()) + (a.left() + m_origin.x()) * 4, bytes);
 }
 
 void DrawingSurface::takeUndoSnapshot()
@@ -147,7 +154,8 @@ void DrawingSurface::renew(const QRect& area, const QImage& page)
         return;
     // The rubber band stays over the renewed pixels.
     invertPreview();
-    m_page = premultiplied(page);
+    if (m_page == &m_ownPage)
+        m_ownPage = premultiplied(page);
     copyFromPage(m_shown, a);
     copyFromPage(m_saved, a);
     invertPreview();

@@ -30,8 +30,11 @@ class DrawingSurface
     // Starts over with a new visible part (after a compose, a scroll or a
     // move of the visible part): shown is what the page control shows, page
     // the composed page without drawings; pixel (x, y) of the shown picture
-    // is pixel (x, y) + origin of the page. Drops the rubber band and the
-    // undo snapshot.
+    // is pixel (x, y) + origin of the page. The page is read where it lies,
+    // so it must live as long as these pictures are shown (the composer's
+    // page does). Drops the rubber band and the undo snapshot.
+    void setPictures(QImage shown, const QImage* page, QPoint origin = {});
+    // The same with a page of its own (a shared copy).
     void setPictures(QImage shown, QImage page, QPoint origin = {});
     // Counts the calls of setPictures, so that a drag can tell that the
     // picture under it was replaced.
@@ -42,7 +45,7 @@ class DrawingSurface
     QSize size() const { return m_shown.size(); }
     QRect rect() const { return m_shown.rect(); }
     // The composed view's pixel at a point of the shown picture.
-    QRgb composedPixel(QPoint p) const { return m_page.pixel(p + m_origin); }
+    QRgb composedPixel(QPoint p) const { return m_page->pixel(p + m_origin); }
 
     // TakeUndoSnapshot: the state of now is what undo returns to.
     void takeUndoSnapshot();
@@ -64,7 +67,8 @@ class DrawingSurface
     // A part of the page was composed anew (a field covered or uncovered):
     // shown picture, composed view and undo snapshot take the new pixels of
     // page, so that neither undo nor the eraser brings the old state of the
-    // field back. area is in pixels of the shown picture.
+    // field back. area is in pixels of the shown picture; page is the page
+    // now (the one read already, or the new state of the surface's own).
     void renew(const QRect& area, const QImage& page);
 
     // The eraser: copies a rectangle of the composed view into the shown
@@ -77,7 +81,8 @@ class DrawingSurface
     void copyFromPage(QImage& target, const QRect& area) const;
 
     QImage m_shown;
-    QImage m_page;
+    QImage m_ownPage;
+    const QImage* m_page = &m_ownPage;
     QPoint m_origin;
     int m_generation = 0;
     QImage m_saved; // the snapshot's pixels of the saved tiles

@@ -14,6 +14,8 @@
 
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QTabletEvent>
+#include <QTouchEvent>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QTimer>
@@ -35,6 +37,7 @@ LearningView::LearningView(Document& document, Session& session, Prompter& promp
     // handed to the desktop's handler for its type and never started itself.
     m_opener = [](const QString& target) { return DesktopLauncher().openAddress(target); };
     setAttribute(Qt::WA_OpaquePaintEvent);
+    setAttribute(Qt::WA_AcceptTouchEvents);
     setMouseTracking(true);
     setFocusPolicy(Qt::StrongFocus);
     m_coverSheet = new CoverSheet(this);
@@ -58,7 +61,7 @@ void LearningView::pageChanged(const QRect& area, bool recomposed)
 {
     if (recomposed) {
         m_pagePicture = QImage();
-        showVisiblePart();
+        showVisiblePart(true);
         return;
     }
     showChanged(area);
@@ -126,14 +129,14 @@ void LearningView::redraw()
     m_state.setViewportOrigin(room.topLeft());
     m_composer.redraw();
     m_pagePicture = QImage();
-    showVisiblePart();
+    showVisiblePart(true);
 }
 
 void LearningView::refreshObjects()
 {
     m_composer.refreshObjects();
     m_pagePicture = QImage();
-    showVisiblePart();
+    showVisiblePart(true);
 }
 
 void LearningView::redrawObject(int index)
@@ -152,24 +155,24 @@ void LearningView::showChanged(const QRect& changed)
         p.setCompositionMode(QPainter::CompositionMode_Source);
         p.drawImage(changed.topLeft(), page, changed);
     }
-    const QRect visible(m_state.visibleOrigin(), m_shown.size());
+    const QRect visible(m_state.visibleOrigin(), m_surface.size());
     const QRect area = changed & visible;
     if (area.isEmpty())
         return;
-    {
-        QPainter p(&m_shown);
-        p.setCompositionMode(QPainter::CompositionMode_Source);
-        p.drawImage(area.topLeft() - visible.topLeft(), page, area);
-    }
+    // The drawing tools' pictures take the new state of the rectangle too.
+    m_surface.renew(area.translated(-visible.topLeft()), page);
     update(pictureToWidget(area));
 }
 
-void LearningView::showVisiblePart()
+void LearningView::showVisiblePart(bool recomposed)
 {
     const QImage& source = m_pagePicture.isNull() ? m_composer.page() : m_pagePicture;
-    m_shown = source.copy(QRect(m_state.visibleOrigin(), m_state.shownRect().size()));
+    const QPoint origin = m_state.visibleOrigin();
+    m_surface.setPictures(source.copy(QRect(origin, m_state.shownRect().size())),
+                          &m_composer.page(), origin);
     m_drawn = false;
     update();
+    Q_EMIT visiblePartShown(recomposed);
 }
 
 void LearningView::commitDrawings()
@@ -180,7 +183,7 @@ void LearningView::commitDrawings()
         m_pagePicture = m_composer.page().copy();
     QPainter p(&m_pagePicture);
     p.setCompositionMode(QPainter::CompositionMode_Source);
-    p.drawImage(m_state.visibleOrigin(), m_shown);
+    p.drawImage(m_state.visibleOrigin(), m_surface.shown());
     m_drawn = false;
 }
 
@@ -189,13 +192,18 @@ QImage LearningView::composedView() const
     return m_composer.page().copy(QRect(m_state.visibleOrigin(), m_state.shownRect().size()));
 }
 
-void LearningView::shownPictureChanged(const QRect& area)
+void LearningView::shownPictureChanged(const QRegion& area)
 {
     m_drawn = true;
     if (area.isEmpty())
         update(shownRect());
     else
         update(area.translated(shownRect().topLeft()));
+}
+
+void LearningView::drawingsRemoved()
+{
+    m_pagePicture = QImage();
 }
 
 QRect LearningView::pictureToWidget(const QRect& picture) const
@@ -210,10 +218,11 @@ void LearningView::paintEvent(QPaintEvent* event)
     const QRegion surround = QRegion(event->rect()) - QRegion(shown);
     for (const QRect& r : surround)
         p.fillRect(r, m_surround);
-    // A plain blit: every scaling happened when the page was composed.
-    const QRect area = event->rect() & QRect(shown.topLeft(), m_shown.size());
-    if (!area.isEmpty())
-        p.drawImage(area.topLeft(), m_shown, area.translated(-shown.topLeft()));
+    // Plain blits: every scaling happened when the page was composed. Only
+    // what changed is copied (a stroke's strip, not its bounds).
+    const QImage& picture = m_surface.shown();
+    for (const QRect& r : event->region() & QRect(shown.topLeft(), picture.size()))
+        p.drawImage(r.topLeft(), picture, r.translated(-shown.topLeft()));
 }
 
 void LearningView::resizeEvent(QResizeEvent* event)
@@ -425,80 +434,199 @@ void LearningView::clickObject(int index)
                                randomSource());
 }
 
-PagePointer LearningView::pointerAt(const QMouseEvent* event) const
+PagePointer LearningView::pointerAt(QPointF position, Qt::MouseButton button,
+                                    Qt::MouseButtons buttons,
+                                    Qt::KeyboardModifiers modifiers) const
 {
     PagePointer p;
-    p.page = m_state.screenToPageUnclamped(event->position());
-    p.onPage = shownRect().contains(event->position().toPoint());
-    p.button = event->button();
-    p.buttons = event->buttons();
-    p.modifiers = event->modifiers();
+    p.page = m_state.screenToPageUnclamped(position);
+    p.onPage = shownRect().contains(position.toPoint());
+    p.button = button;
+    p.buttons = buttons;
+    p.modifiers = modifiers;
     return p;
 }
 
+bool LearningView::event(QEvent* event)
+{
+    switch (event->type()) {
+    case QEvent::TabletPress:
+    case QEvent::TabletMove:
+    case QEvent::TabletRelease: {
+        // A pen on a tablet or an interactive board: its positions lie
+        // between pixels and are not merged, so a quick stroke keeps every
+        // point. Taken here, it never comes again as a mouse event.
+        auto* tablet = static_cast<QTabletEvent*>(event);
+        const QPointF at = tablet->position();
+        if (event->type() == QEvent::TabletPress)
+            pointerPressed(at, tablet->button(), tablet->buttons(), tablet->modifiers());
+        else if (event->type() == QEvent::TabletRelease)
+            pointerReleased(at, tablet->button(), tablet->buttons(), tablet->modifiers());
+        else
+            pointerMoved(at, tablet->buttons(), tablet->modifiers());
+        event->accept();
+        return true;
+    }
+    case QEvent::TouchBegin:
+    case QEvent::TouchUpdate:
+    case QEvent::TouchEnd:
+    case QEvent::TouchCancel:
+        touched(static_cast<QTouchEvent*>(event));
+        event->accept();
+        return true;
+    default:
+        return QWidget::event(event);
+    }
+}
+
+void LearningView::touched(QTouchEvent* touch)
+{
+    // The fingers still on the board and their midpoint.
+    QPointF sum;
+    int down = 0;
+    for (const QEventPoint& point : touch->points()) {
+        if (point.state() == QEventPoint::Released)
+            continue;
+        sum += mapFromGlobal(point.globalPosition());
+        ++down;
+    }
+    const bool ended = touch->type() == QEvent::TouchEnd || touch->type() == QEvent::TouchCancel;
+
+    // Two fingers move the visible part, whatever the tool. What one finger
+    // began ends where it was.
+    if (down >= 2 && !m_twoFingers) {
+        if (m_fingerDown)
+            pointerReleased(m_fingerAt, Qt::LeftButton, Qt::NoButton, touch->modifiers());
+        m_fingerDown = false;
+        m_twoFingers = true;
+        beginPan(sum / down);
+        return;
+    }
+    if (m_twoFingers) {
+        if (down >= 2)
+            panTo(sum / down);
+        if (ended) {
+            m_twoFingers = false;
+            m_panning = false;
+        }
+        return;
+    }
+
+    // One finger is the left button.
+    if (touch->points().isEmpty())
+        return;
+    // Global positions hold for every widget the touch passed through.
+    const QPointF at = mapFromGlobal(touch->points().first().globalPosition());
+    if (touch->type() == QEvent::TouchBegin) {
+        m_fingerDown = true;
+        m_fingerAt = at;
+        pointerPressed(at, Qt::LeftButton, Qt::LeftButton, touch->modifiers());
+    } else if (ended) {
+        if (m_fingerDown)
+            pointerReleased(at, Qt::LeftButton, Qt::NoButton, touch->modifiers());
+        m_fingerDown = false;
+    } else if (m_fingerDown) {
+        m_fingerAt = at;
+        pointerMoved(at, Qt::LeftButton, touch->modifiers());
+    }
+}
+
 void LearningView::mousePressEvent(QMouseEvent* event)
+{
+    pointerPressed(event->position(), event->button(), event->buttons(), event->modifiers());
+}
+
+void LearningView::mouseMoveEvent(QMouseEvent* event)
+{
+    pointerMoved(event->position(), event->buttons(), event->modifiers());
+}
+
+void LearningView::mouseReleaseEvent(QMouseEvent* event)
+{
+    pointerReleased(event->position(), event->button(), event->buttons(), event->modifiers());
+}
+
+void LearningView::pointerPressed(QPointF at, Qt::MouseButton button, Qt::MouseButtons buttons,
+                                  Qt::KeyboardModifiers modifiers)
 {
     if (m_startPanelShown) {
         m_startPanelShown = false;
         Q_EMIT startPagePressed();
     }
-    const PagePointer pointer = pointerAt(event);
+    const PagePointer pointer = pointerAt(at, button, buttons, modifiers);
     // A handler may remove itself while it handles the press.
     const std::vector<PagePointerHandler*> handlers = m_handlers;
     for (auto it = handlers.rbegin(); it != handlers.rend(); ++it) {
         if ((*it)->pagePressed(pointer))
             return;
     }
-    const bool hand = m_session.tool() == Tool::Hand && event->button() == Qt::LeftButton;
-    if (event->button() == Qt::RightButton || hand) {
-        commitDrawings();
-        m_panning = true;
-        m_panFrom = event->position();
-        setCursor(Qt::ClosedHandCursor);
+    const bool hand = m_session.tool() == Tool::Hand && button == Qt::LeftButton;
+    if (button == Qt::RightButton || hand) {
+        beginPan(at);
         return;
     }
-    const bool pointerTool = m_session.tool() == Tool::Pointer && event->button() == Qt::LeftButton;
-    if ((pointerTool || event->button() == Qt::MiddleButton) && pointer.onPage) {
-        const int index = hitTest(m_document, m_state, m_composer.cards(),
-                                  m_state.screenToPage(event->position()));
+    const bool pointerTool = m_session.tool() == Tool::Pointer && button == Qt::LeftButton;
+    if ((pointerTool || button == Qt::MiddleButton) && pointer.onPage) {
+        const int index =
+            hitTest(m_document, m_state, m_composer.cards(), m_state.screenToPage(at));
         if (index >= 0)
             clickObject(index);
     }
 }
 
-void LearningView::mouseMoveEvent(QMouseEvent* event)
+void LearningView::pointerMoved(QPointF at, Qt::MouseButtons buttons,
+                                Qt::KeyboardModifiers modifiers)
 {
-    const PagePointer pointer = pointerAt(event);
+    if (m_panning) {
+        panTo(at);
+        return;
+    }
+    const PagePointer pointer = pointerAt(at, Qt::NoButton, buttons, modifiers);
     const std::vector<PagePointerHandler*> handlers = m_handlers;
     for (auto it = handlers.rbegin(); it != handlers.rend(); ++it) {
         if ((*it)->pageMoved(pointer))
             return;
     }
+    updateCursor(at);
+}
+
+void LearningView::pointerReleased(QPointF at, Qt::MouseButton button, Qt::MouseButtons buttons,
+                                   Qt::KeyboardModifiers modifiers)
+{
     if (m_panning) {
-        const QPointF delta = event->position() - m_panFrom;
-        m_panFrom = event->position();
-        const RectD before = m_state.ansicht();
-        m_state.panBy(delta);
-        if (!(m_state.ansicht() == before)) {
-            showVisiblePart();
-            Q_EMIT visiblePartChanged();
+        if (!(buttons & (Qt::LeftButton | Qt::RightButton))) {
+            m_panning = false;
+            updateCursor(at);
         }
         return;
     }
-    updateCursor(event->position());
-}
-
-void LearningView::mouseReleaseEvent(QMouseEvent* event)
-{
-    const PagePointer pointer = pointerAt(event);
+    const PagePointer pointer = pointerAt(at, button, buttons, modifiers);
     const std::vector<PagePointerHandler*> handlers = m_handlers;
     for (auto it = handlers.rbegin(); it != handlers.rend(); ++it) {
         if ((*it)->pageReleased(pointer))
             return;
     }
-    if (m_panning && !(event->buttons() & (Qt::LeftButton | Qt::RightButton))) {
-        m_panning = false;
-        updateCursor(event->position());
+}
+
+void LearningView::beginPan(QPointF at)
+{
+    // The drawings move with the page.
+    commitDrawings();
+    Q_EMIT panStarted();
+    m_panning = true;
+    m_panFrom = at;
+    setCursor(Qt::ClosedHandCursor);
+}
+
+void LearningView::panTo(QPointF at)
+{
+    const QPointF delta = at - m_panFrom;
+    m_panFrom = at;
+    const RectD before = m_state.ansicht();
+    m_state.panBy(delta);
+    if (!(m_state.ansicht() == before)) {
+        showVisiblePart(false);
+        Q_EMIT visiblePartChanged();
     }
 }
 

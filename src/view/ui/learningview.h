@@ -1,12 +1,14 @@
 #pragma once
 
 #include "view/covering.h"
+#include "view/drawing/drawingsurface.h"
 #include "view/pagecomposer.h"
 #include "view/pagepointer.h"
 #include "view/pointaction.h"
 #include "view/session.h"
 #include "view/viewstate.h"
 
+#include <QEvent>
 #include <QImage>
 #include <QPointer>
 #include <QWidget>
@@ -16,6 +18,7 @@
 
 class QKeyEvent;
 class QWheelEvent;
+class QTouchEvent;
 
 namespace velunto {
 
@@ -132,14 +135,20 @@ class LearningView : public QWidget, private SessionObserver
 
     // --- for the drawing tools -----------------------------------------------------
 
-    // The shown part of the page (ShownPicture); drawings are painted into it.
-    QImage& shownPicture() { return m_shown; }
-    // The same part of the page without drawings (ComposedView).
+    // The shown part of the page (ShownPicture) with the drawings in it, the
+    // same part without drawings and the undo of the last drawing action.
+    DrawingSurface& surface() { return m_surface; }
+    const DrawingSurface& surface() const { return m_surface; }
+    QImage& shownPicture() { return m_surface.shown(); }
+    // The same part of the page without drawings (ComposedView), as a copy.
     QImage composedView() const;
     // Where ShownPicture lies in this widget.
     QRect shownRect() const { return m_state.shownRect(); }
     // Call after painting into ShownPicture (area in its pixels; empty: all).
-    void shownPictureChanged(const QRect& area = {});
+    void shownPictureChanged(const QRegion& area = {});
+    // "Alle Zeichnungen entfernen": the drawings kept outside the visible
+    // part go as well (the shown picture is the caller's).
+    void drawingsRemoved();
 
   Q_SIGNALS:
     // A document link was clicked and its file exists; the window asks to
@@ -155,8 +164,16 @@ class LearningView : public QWidget, private SessionObserver
     void currentQuestionChanged(int question);
     // Ansicht moved by scrolling or panning.
     void visiblePartChanged();
+    // A new visible part is in the shown picture; recomposed when the page
+    // was composed anew and the drawings are gone.
+    void visiblePartShown(bool recomposed);
+    // The visible part starts to move with the hand tool or the right button.
+    void panStarted();
 
   protected:
+    // Pen and touch reach the handlers as the mouse does, with the pen's
+    // positions between pixels.
+    bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
@@ -169,9 +186,21 @@ class LearningView : public QWidget, private SessionObserver
   private:
     void sessionChanged(const Session& session, const SessionChange& change) override;
     void pageChanged(const QRect& area, bool recomposed);
-    PagePointer pointerAt(const QMouseEvent* event) const;
+    PagePointer pointerAt(QPointF position, Qt::MouseButton button,
+                          Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers) const;
+    // Mouse, pen and finger alike: first the handlers, then the pointer and
+    // the hand (or the right button) of the view itself.
+    void pointerPressed(QPointF at, Qt::MouseButton button, Qt::MouseButtons buttons,
+                        Qt::KeyboardModifiers modifiers);
+    void pointerMoved(QPointF at, Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers);
+    void pointerReleased(QPointF at, Qt::MouseButton button, Qt::MouseButtons buttons,
+                         Qt::KeyboardModifiers modifiers);
+    // One finger is the left button; two fingers move the visible part.
+    void touched(QTouchEvent* touch);
+    void beginPan(QPointF at);
+    void panTo(QPointF at);
     void showNewPage();
-    void showVisiblePart();
+    void showVisiblePart(bool recomposed = false);
     // Copies a repainted rectangle of the page picture into the shown part.
     void showChanged(const QRect& changed);
     void commitDrawings();
@@ -189,9 +218,12 @@ class LearningView : public QWidget, private SessionObserver
     std::vector<PagePointerHandler*> m_handlers;
 
     QImage m_pagePicture; // the page with drawings moved into it; null while there are none
-    QImage m_shown;
+    DrawingSurface m_surface;
     bool m_drawn = false; // ShownPicture holds drawings
     bool m_panning = false;
+    bool m_fingerDown = false; // one finger acts as the left button
+    QPointF m_fingerAt;
+    bool m_twoFingers = false; // two fingers move the visible part
     QPointF m_panFrom;
     bool m_startPanelShown = false;
     bool m_layoutPending = false;

@@ -1,0 +1,57 @@
+#include "app/blackboard.h"
+#include "app/mainwindow.h"
+#include "app/menus.h"
+#include "view/drawing/ui/drawingcontroller.h"
+#include "view/session.h"
+
+namespace velunto {
+
+namespace {
+
+MenuCommand row(TopMenu menu, int order, const char* caption, QKeySequence shortcut,
+                std::function<void(MainWindow&)> run)
+{
+    MenuCommand c;
+    c.menu = menu;
+    c.order = order;
+    c.caption = QString::fromUtf8(caption);
+    c.shortcut = shortcut;
+    c.run = std::move(run);
+    return c;
+}
+
+} // namespace
+
+std::vector<MenuCommand> boardMenuCommands()
+{
+    using M = MainWindow;
+    using T = TopMenu;
+    std::vector<MenuCommand> c;
+
+    // "&Lernansicht": the pointer and the hand, undo and the removal of
+    // every drawing.
+    MenuCommand pointer = row(T::LearningView, 70, "Zeiger zum Auf- und Ab&decken", {},
+                              [](M& w) { w.board().drawing().selectViewTool(Tool::Pointer); });
+    pointer.separatorBefore = true;
+    pointer.checked = [](const M& w) { return w.session().tool() == Tool::Pointer; };
+    c.push_back(pointer);
+    MenuCommand hand = row(T::LearningView, 71, "&Hand: Bildausschnitt verschieben", {},
+                           [](M& w) { w.board().drawing().selectViewTool(Tool::Hand); });
+    hand.checked = [](const M& w) { return w.session().tool() == Tool::Hand; };
+    c.push_back(hand);
+    c.push_back(row(T::LearningView, 72, "Letzte Zeichenaktion rüc&kgängig machen",
+                    QKeySequence(Qt::CTRL | Qt::Key_Z),
+                    [](M& w) { w.board().drawing().undo(); }));
+    c.push_back(row(T::LearningView, 73, "Alle &Zeichnungen entfernen",
+                    QKeySequence(Qt::CTRL | Qt::Key_Delete),
+                    [](M& w) { w.board().drawing().removeAllDrawings(); }));
+
+    // "&Optionen"
+    MenuCommand noteBox =
+        row(T::Options, 170, "Noti&zbox...", {}, [](M& w) { w.board().showNoteBox(); });
+    noteBox.separatorBefore = true;
+    c.push_back(noteBox);
+    return c;
+}
+
+} // namespace velunto
