@@ -45,7 +45,7 @@ QToolButton* makeButton(const QString& text, const QString& hint, const QIcon& i
     button->setAutoRaise(true);
     if (!icon.isNull()) {
         button->setIcon(icon);
-        button->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+        button->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
     } else {
         button->setToolButtonStyle(Qt::ToolButtonTextOnly);
     }

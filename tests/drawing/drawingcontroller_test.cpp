@@ -1,0 +1,108 @@
+#include "document/document.h"
+#include "platform/prompter.h"
+#include "view/drawing/ui/drawingcontroller.h"
+#include "view/pagegeometry.h"
+#include "view/ui/learningview.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QMouseEvent>
+
+using namespace velunto;
+
+namespace {
+
+void send(QWidget* w, QEvent::Type type, QPoint pos, Qt::MouseButton button, Qt::MouseButtons held)
+{
+    QMouseEvent e(type, QPointF(pos), QPointF(w->mapToGlobal(pos)), button, held, Qt::NoModifier);
+    QApplication::sendEvent(w, &e);
+}
+
+void drag(QWidget* w, QPoint from, QPoint to)
+{
+    send(w, QEvent::MouseButtonPress, from, Qt::LeftButton, Qt::LeftButton);
+    send(w, QEvent::MouseMove, to, Qt::NoButton, Qt::LeftButton);
+    send(w, QEvent::MouseButtonRelease, to, Qt::LeftButton, Qt::NoButton);
+}
+
+// A learning view with a covered query field and the drawing tools over it.
+struct Fixture
+{
+    Document doc;
+    Session session;
+    ScriptedPrompter prompter;
+    StampSettings stamps;
+    QWidget window;
+    LearningView* view;
+    DrawingController* drawing;
+    int field = -1;
+
+    Fixture()
+    {
+        doc.baseImage = QImage(800, 500, QImage::Format_RGB32);
+        doc.baseImage.fill(Qt::white);
+        derivePageGeometry(doc.header, doc.baseImage.size());
+        ObjDataTyp o;
+        o.Typ = ObjectKind::QueryLabel;
+        o.Kx = o.Sx = 0.5;
+        o.Ky = o.Sy = 0.5;
+        o.Text = QStringLiteral("Wasserstoff");
+        o.KAusr = Side::Centre;
+        o.Ebene = Layer::TextsAndImages;
+        o.Abdeckung = -1;
+        doc.objects.push_back(o);
+        field = 0;
+        window.resize(800, 500);
+        view = new LearningView(doc, session, prompter, &window);
+        view->resize(800, 500);
+        drawing = new DrawingController(*view, session, stamps, prompter);
+        view->documentLoaded();
+    }
+    ~Fixture() { delete drawing; } // before the view it draws on
+
+    QRect fieldOnScreen() const
+    {
+        const RectD b = view->composer().cards().bounds(field);
+        return QRect(view->state().pageToScreen(b.left, b.top),
+                     view->state().pageToScreen(b.right, b.bottom));
+    }
+    QImage shownField() const
+    {
+        return view->shownPicture().copy(fieldOnScreen().translated(-view->shownRect().topLeft()));
+    }
+};
+
+} // namespace
+
+TEST(DrawingController, ErasingAfterAFieldWasToggledShowsItsNewState)
+{
+    // The field is drawn over, uncovered with the pointer, and erased: what
+    // comes back is the uncovered field, not the covered one it was when
+    // the drawing began; the same after covering it again.
+    for (const bool coverAgain : {false, true}) {
+        Fixture f;
+        const QRect r = f.fieldOnScreen();
+        const QImage covered = f.shownField();
+        f.drawing->chooseColour(26); // black
+        drag(f.view, QPoint(r.left() - 20, r.center().y()), QPoint(r.right() + 20, r.center().y()));
+        ASSERT_NE(f.shownField(), covered);
+
+        f.drawing->selectViewTool(Tool::Pointer);
+        drag(f.view, r.center() + QPoint(0, -r.height() / 3), r.center() + QPoint(0, -r.height() / 3));
+        ASSERT_EQ(f.doc.objects[f.field].Abdeckung, 0);
+        if (coverAgain) {
+            drag(f.view, r.center() + QPoint(0, -r.height() / 3), r.center() + QPoint(0, -r.height() / 3));
+            ASSERT_EQ(f.doc.objects[f.field].Abdeckung, -1);
+        }
+        const QImage now = f.view->composedView().copy(
+            r.translated(-f.view->shownRect().topLeft()));
+
+        f.drawing->chooseStrokeSize(4);
+        f.drawing->eraserButton();
+        for (int x = r.left(); x <= r.right() + 64; x += 32)
+            drag(f.view, QPoint(x, r.center().y()), QPoint(x, r.center().y()));
+        EXPECT_EQ(f.shownField(), now) << coverAgain;
+        EXPECT_EQ(f.shownField() == covered, coverAgain);
+    }
+}
