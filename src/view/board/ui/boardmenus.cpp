@@ -2,6 +2,8 @@
 
 #include <QMenu>
 #include <QPixmap>
+#include <QToolButton>
+#include <QWidgetAction>
 
 #include <map>
 
@@ -26,8 +28,22 @@ void fillChronicleMenu(QMenu* menu, const Chronicle& chronicle,
     menu->clear();
     const auto& entries = chronicle.entries();
     for (int i = 0; i < int(entries.size()); ++i) {
-        QAction* action = menu->addAction(QIcon(QPixmap::fromImage(entries[i].thumbnail)),
-                                          entries[i].caption);
+        // A menu draws its icons small; the thumbnail is shown at its own
+        // size on a button that stands for the entry.
+        auto* action = new QWidgetAction(menu);
+        action->setText(entries[i].caption);
+        auto* button = new QToolButton;
+        button->setText(entries[i].caption);
+        button->setIcon(QIcon(QPixmap::fromImage(entries[i].thumbnail)));
+        button->setIconSize(entries[i].thumbnail.size());
+        button->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+        button->setAutoRaise(true);
+        QObject::connect(button, &QToolButton::clicked, action, [action, menu] {
+            menu->close();
+            action->trigger();
+        });
+        action->setDefaultWidget(button);
+        menu->addAction(action);
         QObject::connect(action, &QAction::triggered, menu, [i, chosen] { chosen(i); });
     }
     if (entries.empty())
