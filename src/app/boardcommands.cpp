@@ -30,7 +30,7 @@ std::vector<MenuCommand> boardMenuCommands()
 
     // "&Lernansicht": the pointer and the hand, undo and the removal of
     // every drawing.
-    MenuCommand pointer = row(T::LearningView, 70, "Zeiger zum Auf- und Ab&decken", {},
+    MenuCommand pointer = row(T::LearningView, 70, "Zeiger zum Auf- und Abde&cken", {},
                               [](M& w) { w.board().drawing().selectViewTool(Tool::Pointer); });
     pointer.separatorBefore = true;
     pointer.checked = [](const M& w) { return w.session().tool() == Tool::Pointer; };
@@ -39,10 +39,10 @@ std::vector<MenuCommand> boardMenuCommands()
                            [](M& w) { w.board().drawing().selectViewTool(Tool::Hand); });
     hand.checked = [](const M& w) { return w.session().tool() == Tool::Hand; };
     c.push_back(hand);
-    c.push_back(row(T::LearningView, 72, "Letzte Zeichenaktion rüc&kgängig machen",
+    c.push_back(row(T::LearningView, 72, "Letzte Zeichenaktion rückgängig &machen",
                     QKeySequence(Qt::CTRL | Qt::Key_Z),
                     [](M& w) { w.board().drawing().undo(); }));
-    c.push_back(row(T::LearningView, 73, "Alle &Zeichnungen entfernen",
+    c.push_back(row(T::LearningView, 73, "Alle Zeichnu&ngen entfernen",
                     QKeySequence(Qt::CTRL | Qt::Key_Delete),
                     [](M& w) { w.board().drawing().removeAllDrawings(); }));
 

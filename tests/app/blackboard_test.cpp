@@ -99,7 +99,7 @@ TEST_F(BoardFixture, FirstPressOnTheStartPanelOpensASheetAndThePenDrawsThroughTh
     EXPECT_EQ(onScreen(c + QPoint(30, 0)), kWhite);
     drag({c, c + QPoint(0, 80)});
     ASSERT_EQ(onScreen(c + QPoint(0, 40)), kRed);
-    action(QStringLiteral("Alle &Zeichnungen entfernen"))->trigger();
+    action(QStringLiteral("Alle Zeichnu&ngen entfernen"))->trigger();
     EXPECT_EQ(onScreen(c + QPoint(0, 40)), kWhite);
     drawing().undo();
     EXPECT_EQ(onScreen(c + QPoint(0, 40)), kRed);
