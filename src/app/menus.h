@@ -45,13 +45,11 @@ struct MenuCommand
 
 std::vector<MenuCommand> mainMenuCommands();
 // The rows of the subsystems, each from its own file.
-std::vector<MenuCommand> printMenuCommands();
-std::vector<MenuCommand> resultsMenuCommands();
-
-// The rows of the subsystems, each from its own file.
 std::vector<MenuCommand> exerciseMenuCommands(); // exercisecommands.cpp
 std::vector<MenuCommand> questionMenuCommands(); // questioncommands.cpp
 std::vector<MenuCommand> editorMenuCommands();   // editorcommands.cpp
-std::vector<MenuCommand> boardMenuCommands(); // boardcommands.cpp
+std::vector<MenuCommand> printMenuCommands();    // printcommands.cpp
+std::vector<MenuCommand> resultsMenuCommands();  // resultscommands.cpp
+std::vector<MenuCommand> boardMenuCommands();    // boardcommands.cpp
 
 } // namespace velunto
