@@ -6,22 +6,6 @@
 
 namespace velunto {
 
-namespace {
-
-MenuCommand row(TopMenu menu, int order, const char* caption, QKeySequence shortcut,
-                std::function<void(MainWindow&)> run)
-{
-    MenuCommand c;
-    c.menu = menu;
-    c.order = order;
-    c.caption = QString::fromUtf8(caption);
-    c.shortcut = shortcut;
-    c.run = std::move(run);
-    return c;
-}
-
-} // namespace
-
 std::vector<MenuCommand> boardMenuCommands()
 {
     using M = MainWindow;
@@ -30,25 +14,25 @@ std::vector<MenuCommand> boardMenuCommands()
 
     // "&Lernansicht": the pointer and the hand, undo and the removal of
     // every drawing.
-    MenuCommand pointer = row(T::LearningView, 70, "Zeiger zum Auf- und Abde&cken", {},
+    MenuCommand pointer = menuRow(T::LearningView, 70, "Zeiger zum Auf- und Abde&cken", {},
                               [](M& w) { w.board().drawing().selectViewTool(Tool::Pointer); });
     pointer.separatorBefore = true;
     pointer.checked = [](const M& w) { return w.session().tool() == Tool::Pointer; };
     c.push_back(pointer);
-    MenuCommand hand = row(T::LearningView, 71, "&Hand: Bildausschnitt verschieben", {},
+    MenuCommand hand = menuRow(T::LearningView, 71, "&Hand: Bildausschnitt verschieben", {},
                            [](M& w) { w.board().drawing().selectViewTool(Tool::Hand); });
     hand.checked = [](const M& w) { return w.session().tool() == Tool::Hand; };
     c.push_back(hand);
-    c.push_back(row(T::LearningView, 72, "Letzte Zeichenaktion rückgängig &machen",
+    c.push_back(menuRow(T::LearningView, 72, "Letzte Zeichenaktion rückgängig &machen",
                     QKeySequence(Qt::CTRL | Qt::Key_Z),
                     [](M& w) { w.board().drawing().undo(); }));
-    c.push_back(row(T::LearningView, 73, "Alle Zeichnu&ngen entfernen",
+    c.push_back(menuRow(T::LearningView, 73, "Alle Zeichnu&ngen entfernen",
                     QKeySequence(Qt::CTRL | Qt::Key_Delete),
                     [](M& w) { w.board().drawing().removeAllDrawings(); }));
 
     // "&Optionen"
     MenuCommand noteBox =
-        row(T::Options, 170, "Noti&zbox...", {}, [](M& w) { w.board().showNoteBox(); });
+        menuRow(T::Options, 170, "Noti&zbox...", {}, [](M& w) { w.board().showNoteBox(); });
     noteBox.separatorBefore = true;
     c.push_back(noteBox);
     return c;

@@ -245,6 +245,11 @@ void MainWindow::editDocument()
         openObjectEditor();
         return;
     }
+    runEditor(editor);
+}
+
+void MainWindow::runEditor(const EditorFactory& editor)
+{
     if (mode() != AppMode::LearningView) {
         m_context.prompter.information(
             QStringLiteral("Dokumente können nur in der Lernansicht bearbeitet werden."));

@@ -3,6 +3,7 @@
 // "&Übung" and "Übungsrückmeldung...".
 
 #include "app/mainwindow.h"
+#include "app/menus.h"
 #include "exercise/ui/exercisecontroller.h"
 #include "exercise/ui/feedbackdialog.h"
 #include "exercise/ui/optionsdialog.h"
@@ -16,31 +17,15 @@
 
 namespace velunto {
 
-namespace {
-
-MenuCommand row(TopMenu menu, int order, const char* caption, QKeySequence shortcut,
-                std::function<void(MainWindow&)> run)
-{
-    MenuCommand c;
-    c.menu = menu;
-    c.order = order;
-    c.caption = QString::fromUtf8(caption);
-    c.shortcut = shortcut;
-    c.run = std::move(run);
-    return c;
-}
-
-} // namespace
-
 std::vector<MenuCommand> exerciseMenuCommands()
 {
     using M = MainWindow;
     std::vector<MenuCommand> c;
-    c.push_back(row(TopMenu::Exercise, 10, "Individual-&Übung", QKeySequence(Qt::Key_F7),
+    c.push_back(menuRow(TopMenu::Exercise, 10, "Individual-&Übung", QKeySequence(Qt::Key_F7),
                     [](M& w) { w.startExercise(); }));
-    c.push_back(row(TopMenu::Exercise, 20, "Übung &abbrechen", {}, [](M& w) { w.cancelExercise(); }));
+    c.push_back(menuRow(TopMenu::Exercise, 20, "Übung &abbrechen", {}, [](M& w) { w.cancelExercise(); }));
     MenuCommand feedback =
-        row(TopMenu::Options, 70, "Übungsrückmeldung...", {}, [](M& w) { w.editExerciseFeedback(); });
+        menuRow(TopMenu::Options, 70, "Übungsrückmeldung...", {}, [](M& w) { w.editExerciseFeedback(); });
     feedback.separatorBefore = true;
     c.push_back(feedback);
     return c;

@@ -125,6 +125,9 @@ class MainWindow : public QMainWindow
     // "&Dokument bearbeiten..." (F2): the editor of the document's type; the
     // object editor for the free page and for types without their own.
     void editDocument();
+    // A content editor on the open Document, with the window's services;
+    // the query fields it made are numbered anew.
+    void runEditor(const EditorFactory& editor);
     // Loads path into the Document with the window's part of loading; with
     // takeFolder the file's folder becomes the current topic folder. False
     // when the file could not be loaded (the messages were shown); the open

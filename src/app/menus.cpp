@@ -37,9 +37,7 @@ QString topMenuCaption(TopMenu menu)
     return {};
 }
 
-namespace {
-
-MenuCommand command(TopMenu menu, int order, const char* caption, QKeySequence shortcut,
+MenuCommand menuRow(TopMenu menu, int order, const char* caption, QKeySequence shortcut,
                     std::function<void(MainWindow&)> run)
 {
     MenuCommand c;
@@ -51,10 +49,18 @@ MenuCommand command(TopMenu menu, int order, const char* caption, QKeySequence s
     return c;
 }
 
+MenuCommand separated(MenuCommand c)
+{
+    c.separatorBefore = true;
+    return c;
+}
+
+namespace {
+
 // An option switch of the settings: each click flips it.
 MenuCommand toggle(TopMenu menu, int order, const char* caption, bool ExerciseSwitches::*field)
 {
-    MenuCommand c = command(menu, order, caption, {}, [field](MainWindow& w) {
+    MenuCommand c = menuRow(menu, order, caption, {}, [field](MainWindow& w) {
         bool& value = w.settings().options.*field;
         value = !value;
     });
@@ -65,12 +71,6 @@ MenuCommand toggle(TopMenu menu, int order, const char* caption, bool ExerciseSw
 MenuCommand checkedWhen(MenuCommand c, std::function<bool(const MainWindow&)> checked)
 {
     c.checked = std::move(checked);
-    return c;
-}
-
-MenuCommand separated(MenuCommand c)
-{
-    c.separatorBefore = true;
     return c;
 }
 
@@ -102,38 +102,38 @@ std::vector<MenuCommand> mainMenuCommands()
 
     // "&Datei"
     c.push_back(
-        learningViewOnly(command(T::File, 10, "Ö&ffnen...", QKeySequence(Qt::CTRL | Qt::Key_O),
+        learningViewOnly(menuRow(T::File, 10, "Ö&ffnen...", QKeySequence(Qt::CTRL | Qt::Key_O),
                                  [](M& w) { w.openDocument(); })));
-    c.push_back(command(T::File, 20, "&Speichern", QKeySequence(Qt::CTRL | Qt::Key_S),
+    c.push_back(menuRow(T::File, 20, "&Speichern", QKeySequence(Qt::CTRL | Qt::Key_S),
                         [](M& w) { w.saveDocument(); }));
-    c.push_back(command(T::File, 30, "Speichern &unter...",
+    c.push_back(menuRow(T::File, 30, "Speichern &unter...",
                         QKeySequence(Qt::SHIFT | Qt::CTRL | Qt::Key_S),
                         [](M& w) { w.saveDocumentAs(); }));
-    c.push_back(separated(command(T::File, 40, "&Tafelanschrieb als VLT speichern...", {},
+    c.push_back(separated(menuRow(T::File, 40, "&Tafelanschrieb als VLT speichern...", {},
                                   [](M& w) { w.saveBoardSnapshot(); })));
     c.push_back(learningViewOnly(
-        separated(command(T::File, 110, "Sch&ließen", QKeySequence(Qt::CTRL | Qt::Key_F4),
+        separated(menuRow(T::File, 110, "Sch&ließen", QKeySequence(Qt::CTRL | Qt::Key_F4),
                           [](M& w) { w.closeDocument(); }))));
-    c.push_back(separated(command(T::File, 120, "&Beenden", {}, [](M& w) { w.close(); })));
+    c.push_back(separated(menuRow(T::File, 120, "&Beenden", {}, [](M& w) { w.close(); })));
 
     // "&Themenauswahl"; the paging entries and the documents follow these.
-    c.push_back(command(T::Topics, 10, "&Startseite", QKeySequence(Qt::ALT | Qt::Key_Home),
+    c.push_back(menuRow(T::Topics, 10, "&Startseite", QKeySequence(Qt::ALT | Qt::Key_Home),
                         [](M& w) { w.library().startPage(); }));
-    c.push_back(command(T::Topics, 20, "&Zuvor angezeigtes Dokument",
+    c.push_back(menuRow(T::Topics, 20, "&Zuvor angezeigtes Dokument",
                         QKeySequence(Qt::ALT | Qt::Key_Backspace),
                         [](M& w) { w.library().previousDocument(); }));
-    c.push_back(learningViewOnly(separated(command(T::Topics, 30, "&Vorheriges Dokument der Liste",
+    c.push_back(learningViewOnly(separated(menuRow(T::Topics, 30, "&Vorheriges Dokument der Liste",
                                                    QKeySequence(Qt::Key_PageUp),
                                                    [](M& w) { w.library().previousTopic(); }))));
-    c.push_back(learningViewOnly(command(T::Topics, 40, "&Nächstes Dokument der Liste",
+    c.push_back(learningViewOnly(menuRow(T::Topics, 40, "&Nächstes Dokument der Liste",
                                          QKeySequence(Qt::Key_PageDown),
                                          [](M& w) { w.library().nextTopic(); })));
-    c.push_back(separated(command(T::Topics, 50, "&Aktuellen Ordner neu einlesen",
+    c.push_back(separated(menuRow(T::Topics, 50, "&Aktuellen Ordner neu einlesen",
                                   QKeySequence(Qt::CTRL | Qt::Key_F5),
                                   [](M& w) { w.library().rereadFolder(); })));
-    c.push_back(command(T::Topics, 60, "&Ordner wählen...", QKeySequence(Qt::CTRL | Qt::Key_W),
+    c.push_back(menuRow(T::Topics, 60, "&Ordner wählen...", QKeySequence(Qt::CTRL | Qt::Key_W),
                         [](M& w) { w.library().chooseFolder(); }));
-    c.push_back(command(T::Topics, 70, "Themenliste &drucken...", {},
+    c.push_back(menuRow(T::Topics, 70, "Themenliste &drucken...", {},
                         [](M& w) { w.library().showTopicList(); }));
 
     // "&Lernansicht"
@@ -146,13 +146,13 @@ std::vector<MenuCommand> mainMenuCommands()
     for (int i = 0; i < 4; ++i) {
         const int layer = layers[i].first;
         c.push_back(checkedWhen(
-            command(T::LearningView, 10 + i, layers[i].second, {},
+            menuRow(T::LearningView, 10 + i, layers[i].second, {},
                     [layer](M& w) { w.view().setLayer(layer, !w.view().isLayerShown(layer)); }),
             [layer](const M& w) { return w.view().isLayerShown(layer); }));
     }
-    c.push_back(separated(command(T::LearningView, 20, "Alle Abfragefelder abdecken", {},
+    c.push_back(separated(menuRow(T::LearningView, 20, "Alle Abfragefelder abdecken", {},
                                   [](M& w) { w.view().coverAll(); })));
-    c.push_back(command(T::LearningView, 21, "Lösung", {}, [](M& w) { w.view().uncoverAll(); }));
+    c.push_back(menuRow(T::LearningView, 21, "Lösung", {}, [](M& w) { w.view().uncoverAll(); }));
     const std::pair<int, const char*> numbering[] = {
         {NumberingMode::QuestionMarks, "&Fragezeichen"},
         {NumberingMode::Ordered, "&Geordnet"},
@@ -161,7 +161,7 @@ std::vector<MenuCommand> mainMenuCommands()
     for (int i = 0; i < 3; ++i) {
         const int mode = numbering[i].first;
         MenuCommand item =
-            checkedWhen(command(T::LearningView, 30 + i, numbering[i].second, {},
+            checkedWhen(menuRow(T::LearningView, 30 + i, numbering[i].second, {},
                                 [mode](M& w) { w.view().number(mode); }),
                         [mode](const M& w) { return w.view().numberingMode() == mode; });
         item.separatorBefore = i == 0;
@@ -172,7 +172,7 @@ std::vector<MenuCommand> mainMenuCommands()
     for (int i = 0; i < 3; ++i) {
         const int index = zooms[i].first;
         MenuCommand item =
-            checkedWhen(command(T::LearningView, 40 + i, zooms[i].second, {},
+            checkedWhen(menuRow(T::LearningView, 40 + i, zooms[i].second, {},
                                 [index](M& w) { w.view().setZoomIndex(index); }),
                         [index](const M& w) { return w.view().state().zoomIndex() == index; });
         item.separatorBefore = i == 0;
@@ -186,14 +186,14 @@ std::vector<MenuCommand> mainMenuCommands()
     };
     for (int i = 0; i < 4; ++i) {
         const ScrollDirection direction = scrolls[i].first;
-        MenuCommand item = command(T::LearningView, 50 + i, scrolls[i].second, {},
+        MenuCommand item = menuRow(T::LearningView, 50 + i, scrolls[i].second, {},
                                    [direction](M& w) { w.view().scroll(direction); });
         item.separatorBefore = i == 0;
         c.push_back(item);
     }
-    c.push_back(separated(command(T::LearningView, 60, "Abdeckblatt &einblenden", {},
+    c.push_back(separated(menuRow(T::LearningView, 60, "Abdeckblatt &einblenden", {},
                                   [](M& w) { w.view().showCoverSheet(); })));
-    c.push_back(command(T::LearningView, 61, "Abdeckblatt ausblen&den", {},
+    c.push_back(menuRow(T::LearningView, 61, "Abdeckblatt ausblen&den", {},
                         [](M& w) { w.view().hideCoverSheet(); }));
 
     // "&Übung"
@@ -205,12 +205,12 @@ std::vector<MenuCommand> mainMenuCommands()
     // entries as its editor registered them (orders 1 to 49 for the types).
     const char* const newDocument = "&Neues Dokument anlegen";
     MenuCommand freePage = inSubmenu(newDocument,
-                                     command(T::Author, 10, "Freie Text-&Bild-/Bild-Text-Zuordnung",
+                                     menuRow(T::Author, 10, "Freie Text-&Bild-/Bild-Text-Zuordnung",
                                              {}, [](M& w) { w.newFreeDocument(); }));
     freePage.suborder = 5;
     c.push_back(freePage);
     for (const NewDocumentCommand& entry : editorRegistry().newDocumentCommands()) {
-        MenuCommand item = inSubmenu(newDocument, command(T::Author, 10, "", {}, [entry](M& w) {
+        MenuCommand item = inSubmenu(newDocument, menuRow(T::Author, 10, "", {}, [entry](M& w) {
                                          w.newDocumentOfType(entry);
                                      }));
         item.caption = entry.caption;
@@ -218,51 +218,51 @@ std::vector<MenuCommand> mainMenuCommands()
         item.suborder = entry.order;
         c.push_back(item);
     }
-    c.push_back(command(T::Author, 20, "&Dokument bearbeiten...", QKeySequence(Qt::Key_F2),
+    c.push_back(menuRow(T::Author, 20, "&Dokument bearbeiten...", QKeySequence(Qt::Key_F2),
                         [](M& w) { w.editDocument(); }));
     append(c, questionMenuCommands());
     const char* const objectEditor = "Objekteditor: &Texte, Bilder, Infopunkte";
     c.push_back(separated(
-        inSubmenu(objectEditor, command(T::Author, 30, "&Bearbeiten...", QKeySequence(Qt::Key_F3),
+        inSubmenu(objectEditor, menuRow(T::Author, 30, "&Bearbeiten...", QKeySequence(Qt::Key_F3),
                                         [](M& w) { w.openObjectEditor(); }))));
-    c.push_back(inSubmenu(objectEditor, command(T::Author, 31, "&Transformieren...", {},
+    c.push_back(inSubmenu(objectEditor, menuRow(T::Author, 31, "&Transformieren...", {},
                                                 [](M& w) { w.objectEditor().transformAll(); })));
-    c.push_back(inSubmenu(objectEditor, command(T::Author, 32, "Alle &löschen", {},
+    c.push_back(inSubmenu(objectEditor, menuRow(T::Author, 32, "Alle &löschen", {},
                                                 [](M& w) { w.objectEditor().deleteAll(); })));
     const char* const baseImage = "&Basisbild";
     c.push_back(
-        separated(inSubmenu(baseImage, command(T::Author, 40, "Aus &Datei einfügen...",
+        separated(inSubmenu(baseImage, menuRow(T::Author, 40, "Aus &Datei einfügen...",
                                                QKeySequence(Qt::SHIFT | Qt::CTRL | Qt::Key_O),
                                                [](M& w) { w.baseImageFromFile(); }))));
-    c.push_back(inSubmenu(baseImage, command(T::Author, 41, "Aus &Zwischenablage einfügen",
+    c.push_back(inSubmenu(baseImage, menuRow(T::Author, 41, "Aus &Zwischenablage einfügen",
                                              QKeySequence(Qt::SHIFT | Qt::CTRL | Qt::Key_V),
                                              [](M& w) { w.baseImageFromClipboard(); })));
-    c.push_back(inSubmenu(baseImage, command(T::Author, 42, "&Größe, Ausrichtung, Deckkraft...",
+    c.push_back(inSubmenu(baseImage, menuRow(T::Author, 42, "&Größe, Ausrichtung, Deckkraft...",
                                              QKeySequence(Qt::SHIFT | Qt::CTRL | Qt::Key_R),
                                              [](M& w) { w.editBaseImageGeometry(); })));
-    c.push_back(inSubmenu(baseImage, command(T::Author, 43, "In Zwischenablage &kopieren",
+    c.push_back(inSubmenu(baseImage, menuRow(T::Author, 43, "In Zwischenablage &kopieren",
                                              QKeySequence(Qt::SHIFT | Qt::CTRL | Qt::Key_C),
                                              [](M& w) { w.baseImageToClipboard(); })));
-    c.push_back(inSubmenu(baseImage, command(T::Author, 44, "&Löschen",
+    c.push_back(inSubmenu(baseImage, menuRow(T::Author, 44, "&Löschen",
                                              QKeySequence(Qt::SHIFT | Qt::CTRL | Qt::Key_Delete),
                                              [](M& w) { w.deleteBaseImage(); })));
-    c.push_back(separated(command(T::Author, 50, "Dokument&eigenschaften...",
+    c.push_back(separated(menuRow(T::Author, 50, "Dokument&eigenschaften...",
                                   QKeySequence(Qt::ALT | Qt::Key_Return),
                                   [](M& w) { w.showProperties(); })));
-    c.push_back(command(T::Author, 60, "&Seitenverhältnis...",
+    c.push_back(menuRow(T::Author, 60, "&Seitenverhältnis...",
                         QKeySequence(Qt::SHIFT | Qt::CTRL | Qt::Key_T),
                         [](M& w) { w.editPageRatio(); }));
-    c.push_back(separated(command(T::Author, 80, "&Vorschaubilder generieren...", {},
+    c.push_back(separated(menuRow(T::Author, 80, "&Vorschaubilder generieren...", {},
                                   [](M& w) { w.library().generatePreviews(); })));
-    c.push_back(command(T::Author, 81, "Bilder &herunterskalieren...", {},
+    c.push_back(menuRow(T::Author, 81, "Bilder &herunterskalieren...", {},
                         [](M& w) { w.library().downscalePictures(); }));
 
     // "An&zeige"
-    c.push_back(command(T::Display, 10, "&Vollbild", QKeySequence(Qt::CTRL | Qt::Key_L),
+    c.push_back(menuRow(T::Display, 10, "&Vollbild", QKeySequence(Qt::CTRL | Qt::Key_L),
                         [](M& w) { w.fullScreen(); }));
-    c.push_back(command(T::Display, 20, "&Fenster", QKeySequence(Qt::CTRL | Qt::Key_F),
+    c.push_back(menuRow(T::Display, 20, "&Fenster", QKeySequence(Qt::CTRL | Qt::Key_F),
                         [](M& w) { w.windowed(); }));
-    c.push_back(command(T::Display, 30, "&Minimieren", QKeySequence(Qt::CTRL | Qt::Key_N),
+    c.push_back(menuRow(T::Display, 30, "&Minimieren", QKeySequence(Qt::CTRL | Qt::Key_N),
                         [](M& w) { w.minimise(); }));
 
     // "&Optionen"
@@ -281,13 +281,13 @@ std::vector<MenuCommand> mainMenuCommands()
                        "Ergebnisse Individual-Übung automatisch in &Bestenliste eintragen",
                        &ExerciseSwitches::AutoBestListEntry));
     c.push_back(learningViewOnly(separated(
-        command(T::Options, 110, "Schrift&art...", {}, [](M& w) { w.chooseDocumentFont(); }))));
+        menuRow(T::Options, 110, "Schrift&art...", {}, [](M& w) { w.chooseDocumentFont(); }))));
     c.push_back(
-        command(T::Options, 140, "&Verknüpfungsfelder...", {}, [](M& w) { w.editLinkFields(); }));
+        menuRow(T::Options, 140, "&Verknüpfungsfelder...", {}, [](M& w) { w.editLinkFields(); }));
     // ToolbarSide 1 is the left side, listed first.
     for (const int side : {1, 0}) {
         MenuCommand item = inSubmenu(
-            "&Werkzeugleiste", command(T::Options, 151 - side, side == 1 ? "&Links" : "&Rechts",
+            "&Werkzeugleiste", menuRow(T::Options, 151 - side, side == 1 ? "&Links" : "&Rechts",
                                        {}, [side](M& w) { w.setToolbarSide(side); }));
         item.checked = [side](const M& w) { return w.settings().ToolbarSide == side; };
         c.push_back(item);
@@ -298,15 +298,15 @@ std::vector<MenuCommand> mainMenuCommands()
 
     // "&Hilfe"
     c.push_back(
-        command(T::Help, 10, "&Inhalt", QKeySequence(Qt::Key_F1), [](M& w) { w.showHelp(); }));
+        menuRow(T::Help, 10, "&Inhalt", QKeySequence(Qt::Key_F1), [](M& w) { w.showHelp(); }));
     MenuCommand update =
-        separated(command(T::Help, 40, "Bei Programmstart auf Update prüfen", {}, [](M& w) {
+        separated(menuRow(T::Help, 40, "Bei Programmstart auf Update prüfen", {}, [](M& w) {
             bool& on = w.settings().checkUpdateAtStart;
             on = !on;
         }));
     update.checked = [](const M& w) { return w.settings().checkUpdateAtStart; };
     c.push_back(update);
-    c.push_back(separated(command(T::Help, 50, "Inf&o...", {}, [](M& w) { w.showAbout(); })));
+    c.push_back(separated(menuRow(T::Help, 50, "Inf&o...", {}, [](M& w) { w.showAbout(); })));
 
     append(c, boardMenuCommands());
     return c;

@@ -44,6 +44,12 @@ struct MenuCommand
 };
 
 std::vector<MenuCommand> mainMenuCommands();
+
+// A row of menu, at order, running run; caption as UTF-8.
+MenuCommand menuRow(TopMenu menu, int order, const char* caption, QKeySequence shortcut,
+                    std::function<void(MainWindow&)> run);
+// The row with a separator line above it.
+MenuCommand separated(MenuCommand c);
 // The rows of the subsystems, each from its own file.
 std::vector<MenuCommand> exerciseMenuCommands(); // exercisecommands.cpp
 std::vector<MenuCommand> questionMenuCommands(); // questioncommands.cpp

@@ -2,6 +2,7 @@
 // printer set-up, and the three toolbar buttons for the view.
 
 #include "app/mainwindow.h"
+#include "app/menus.h"
 
 #include "app/blackboard.h"
 #include "view/drawing/ui/drawingcontroller.h"
@@ -20,35 +21,19 @@
 
 namespace velunto {
 
-namespace {
-
-MenuCommand row(TopMenu menu, int order, const char* caption, QKeySequence shortcut,
-                std::function<void(MainWindow&)> run)
-{
-    MenuCommand c;
-    c.menu = menu;
-    c.order = order;
-    c.caption = QString::fromUtf8(caption);
-    c.shortcut = shortcut;
-    c.run = std::move(run);
-    return c;
-}
-
-} // namespace
-
 std::vector<MenuCommand> printMenuCommands()
 {
     using M = MainWindow;
     const TopMenu file = TopMenu::File;
     std::vector<MenuCommand> c;
-    MenuCommand print = row(file, 60, "&Drucken...", QKeySequence(Qt::CTRL | Qt::Key_P),
+    MenuCommand print = menuRow(file, 60, "&Drucken...", QKeySequence(Qt::CTRL | Qt::Key_P),
                             [](M& w) { w.printView(); });
     print.separatorBefore = true;
     c.push_back(print);
-    c.push_back(row(file, 61, "D&ruckereinrichtung...", {}, [](M& w) { w.setUpPrinter(); }));
-    c.push_back(row(file, 62, "&Exportieren...", QKeySequence(Qt::CTRL | Qt::Key_E),
+    c.push_back(menuRow(file, 61, "D&ruckereinrichtung...", {}, [](M& w) { w.setUpPrinter(); }));
+    c.push_back(menuRow(file, 62, "&Exportieren...", QKeySequence(Qt::CTRL | Qt::Key_E),
                     [](M& w) { w.exportView(); }));
-    c.push_back(row(file, 63, "In &Zwischenablage kopieren", QKeySequence(Qt::CTRL | Qt::Key_C),
+    c.push_back(menuRow(file, 63, "In &Zwischenablage kopieren", QKeySequence(Qt::CTRL | Qt::Key_C),
                     [](M& w) { w.copyView(); }));
     return c;
 }

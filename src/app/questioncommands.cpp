@@ -1,7 +1,6 @@
 #include "app/mainwindow.h"
 #include "app/menus.h"
 #include "content/questions/ui/singlequestionseditor.h"
-#include "view/ui/learningview.h"
 
 namespace velunto {
 
@@ -16,15 +15,7 @@ std::vector<MenuCommand> questionMenuCommands()
     edit.suborder = 1;
     edit.caption = QStringLiteral("&Einzelfragen bearbeiten...");
     edit.learningViewOnly = true;
-    edit.run = [](MainWindow& w) {
-        EditorHost host{w.document(), w.prompter(), &w, [&w] { w.openObjectEditor(); },
-                        [&w] { w.chooseDocumentFont(); }};
-        if (openSingleQuestionsEditor(host)) {
-            // The answers are new query fields: they are numbered anew.
-            w.view().number(w.view().numberingMode());
-            w.documentChanged();
-        }
-    };
+    edit.run = [](MainWindow& w) { w.runEditor(openSingleQuestionsEditor); };
     return {edit};
 }
 

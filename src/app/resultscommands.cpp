@@ -4,34 +4,13 @@
 // a run reaches them.
 
 #include "app/mainwindow.h"
+#include "app/menus.h"
 #include "exercise/ui/exercisecontroller.h"
 #include "exercise/ui/exerciseresults.h"
 #include "exercise/ui/optionsdialog.h"
 #include "internet/mail.h"
 
 namespace velunto {
-
-namespace {
-
-MenuCommand row(TopMenu menu, int order, const char* caption, QKeySequence shortcut,
-                std::function<void(MainWindow&)> run)
-{
-    MenuCommand c;
-    c.menu = menu;
-    c.order = order;
-    c.caption = QString::fromUtf8(caption);
-    c.shortcut = shortcut;
-    c.run = std::move(run);
-    return c;
-}
-
-MenuCommand separated(MenuCommand c)
-{
-    c.separatorBefore = true;
-    return c;
-}
-
-} // namespace
 
 std::vector<MenuCommand> resultsMenuCommands()
 {
@@ -40,23 +19,23 @@ std::vector<MenuCommand> resultsMenuCommands()
     const TopMenu options = TopMenu::Options;
     std::vector<MenuCommand> c;
     c.push_back(
-        separated(row(exercise, 30, "Übungs&einstellungen...", QKeySequence(Qt::ALT | Qt::Key_F7),
+        separated(menuRow(exercise, 30, "Übungs&einstellungen...", QKeySequence(Qt::ALT | Qt::Key_F7),
                       [](M& w) { w.editExerciseOptions(); })));
-    c.push_back(row(exercise, 40, "&Protokoll der letzten Übung...", {},
+    c.push_back(menuRow(exercise, 40, "&Protokoll der letzten Übung...", {},
                     [](M& w) { w.results().showProtocol(); }));
-    c.push_back(separated(row(exercise, 50, "&Bestenliste Individual-Übung...",
+    c.push_back(separated(menuRow(exercise, 50, "&Bestenliste Individual-Übung...",
                               QKeySequence(Qt::CTRL | Qt::Key_F7),
                               [](M& w) { w.results().showBestList(BestListScope::Individual); })));
-    c.push_back(row(exercise, 51, "Besten&liste Netzwerk-Übung...",
+    c.push_back(menuRow(exercise, 51, "Besten&liste Netzwerk-Übung...",
                     QKeySequence(Qt::CTRL | Qt::Key_F8),
                     [](M& w) { w.results().showBestList(BestListScope::Network); }));
 
     MenuCommand grading =
-        row(options, 120, "Notens&kala...", {}, [](M& w) { w.results().editGradingScale(); });
+        menuRow(options, 120, "Notens&kala...", {}, [](M& w) { w.results().editGradingScale(); });
     grading.learningViewOnly = true;
     c.push_back(grading);
     c.push_back(
-        row(options, 130, "&Dateiordner...", {}, [](M& w) { w.results().chooseFolders(); }));
+        menuRow(options, 130, "&Dateiordner...", {}, [](M& w) { w.results().chooseFolders(); }));
     return c;
 }
 

@@ -12,7 +12,7 @@
 #include "exercise/ui/exercisecontroller.h"
 #include "exercise/ui/resultwindow.h"
 #include "exercise/windowdriver.h"
-#include "mainwindow_fixture.h"
+#include "exercisewindow_fixture.h"
 #include "platform/ui/dialogrunner.h"
 #include "view/ui/learningview.h"
 
@@ -26,24 +26,9 @@ using namespace velunto::testing;
 
 namespace {
 
-struct ClozeInTheMainWindow : MainWindowFixture
+struct ClozeInTheMainWindow : ExerciseWindowFixture
 {
-    FakeClock clock;
-    FakePauses pauses{clock};
-    RecordingSound sound;
-
-    MainWindow& open(const QString& path = {})
-    {
-        window = std::make_unique<MainWindow>(
-            ShellContext{prompter, launcher, *store, folders, path, &clock, &pauses, &sound});
-        window->firstActivation();
-        window->resize(1200, 820);
-        window->show();
-        settle();
-        window->settings().ShowOptionsDialog = false;
-        window->settings().options.AskParticipantName = false;
-        return *window;
-    }
+    MainWindow& open(const QString& path = {}) { return openForExercise(path); }
 
     const Document& doc() const { return window->document(); }
     ExerciseRun& run() { return window->exercise().run(); }

@@ -9,7 +9,7 @@
 #include "exercise/ui/exercisecontroller.h"
 #include "exercise/ui/resultwindow.h"
 #include "exercise/windowdriver.h"
-#include "mainwindow_fixture.h"
+#include "exercisewindow_fixture.h"
 
 #include <QApplication>
 #include <QPushButton>
@@ -19,26 +19,9 @@ using namespace velunto::testing;
 
 namespace {
 
-struct PuzzleExercise : MainWindowFixture
+struct PuzzleExercise : ExerciseWindowFixture
 {
-    FakeClock clock;
-    FakePauses pauses{clock};
-    RecordingSound sound;
-
-    MainWindow& open(const char* sample)
-    {
-        const QString path = QStringLiteral(VELUNTO_SOURCE_DIR "/data/beispiele/") +
-                             QString::fromLatin1(sample);
-        window = std::make_unique<MainWindow>(
-            ShellContext{prompter, launcher, *store, folders, path, &clock, &pauses, &sound});
-        window->firstActivation();
-        window->resize(1200, 820);
-        window->show();
-        settle();
-        window->settings().ShowOptionsDialog = false;
-        window->settings().options.AskParticipantName = false;
-        return *window;
-    }
+    MainWindow& open(const char* sample) { return openForExercise(samplePath(sample)); }
 
     ExerciseRun& start()
     {

@@ -8,34 +8,22 @@
 #include "exercise/ui/instructionstrip.h"
 #include "exercise/ui/resultwindow.h"
 #include "exercise/windowdriver.h"
-#include "mainwindow_fixture.h"
+#include "exercisewindow_fixture.h"
 
 using namespace velunto;
 using namespace velunto::testing;
 
 namespace {
 
-struct QuestionExercise : MainWindowFixture
+struct QuestionExercise : ExerciseWindowFixture
 {
-    FakeClock clock;
-    FakePauses pauses{clock};
-    RecordingSound sound;
-
     MainWindow& open(const char* sample)
     {
+        // The seed is read when the window is made.
         qputenv("VELUNTO_RANDOM_SEED", "77");
-        window = std::make_unique<MainWindow>(ShellContext{
-            prompter, launcher, *store, folders,
-            QStringLiteral(VELUNTO_SOURCE_DIR "/data/beispiele/") + sample, &clock, &pauses,
-            &sound});
+        MainWindow& w = openForExercise(samplePath(sample));
         qunsetenv("VELUNTO_RANDOM_SEED");
-        window->firstActivation();
-        window->resize(1200, 820);
-        window->show();
-        settle();
-        window->settings().ShowOptionsDialog = false;
-        window->settings().options.AskParticipantName = false;
-        return *window;
+        return w;
     }
 
     ExerciseRun& run() { return window->exercise().run(); }
