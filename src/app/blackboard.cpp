@@ -72,6 +72,9 @@ void Blackboard::sheetPreparing()
 {
     m_window.forgetEditorSelection();
     m_window.hideStartPanel();
+    // The sheet is no document of the topic list: the title line loses the
+    // number of the document it replaces.
+    m_window.library().forgetCurrentEntry();
 }
 
 void Blackboard::titleChanged()

@@ -76,6 +76,12 @@ void TopicLibrary::rebuild()
     m_window.updateTitle();
 }
 
+void TopicLibrary::forgetCurrentEntry()
+{
+    m_navigation.setCurrentEntry(-1);
+    showPage();
+}
+
 void TopicLibrary::showPage()
 {
     if (m_menu != nullptr)

@@ -30,6 +30,9 @@ class TopicLibrary : public QObject
     // BuildTopicMenu: reads the listed folder again and shows the page with
     // the open document.
     void rebuild();
+    // The open document was replaced by one that no file holds (a new board
+    // sheet): no entry is current or checked any more.
+    void forgetCurrentEntry();
 
     // --- commands ----------------------------------------------------------------
     void openTopic(int index);

@@ -1,4 +1,5 @@
 #include "app/blackboard.h"
+#include "document/documentfile.h"
 #include "mainwindow_fixture.h"
 #include "view/board/ui/boardcontroller.h"
 #include "view/drawing/ui/drawingcontroller.h"
@@ -239,6 +240,32 @@ TEST_F(BoardFixture, EveryFixedSheetOfTheMenuOpensWithItsPattern)
         EXPECT_EQ(QColor(view().shownPicture().pixel(5, 5)).rgb(), QColor(sheet.pixel(5, 5)).rgb())
             << entry.caption.toStdString();
     }
+}
+
+TEST_F(BoardFixture, ASheetLosesTheTopicNumberAndLeavingItBringsItBack)
+{
+    const QString folder = dir.filePath(QStringLiteral("themen"));
+    QDir().mkpath(folder);
+    for (const char* name : {"a.vlt", "b.vlt"}) {
+        Document doc;
+        doc.header.Titel = QString::fromUtf8(name).left(1).toUpper();
+        doc.baseImage = Picture(QSize(100, 70), QImage::Format_RGB32);
+        doc.baseImage.fill(Qt::gray);
+        ASSERT_TRUE(saveDocument(doc, folder + u'/' + QString::fromUtf8(name)).ok);
+    }
+    start(folder + QStringLiteral("/b.vlt"));
+    window->show();
+    QApplication::processEvents();
+    ASSERT_EQ(w().titleLine()->text(), QStringLiteral(" (2) B"));
+
+    w().board().board().openFirstSheet();
+    EXPECT_EQ(w().titleLine()->text(), QStringLiteral(" Neuer Tafelanschrieb"));
+    for (QAction* a : w().menu(TopMenu::Topics)->actions())
+        EXPECT_FALSE(a->isCheckable() && a->isChecked()) << a->text().toStdString();
+
+    prompter.answers = {Prompter::Answer::No}; // not into the chronicle
+    w().board().board().leaveBoardSheet();
+    EXPECT_EQ(w().titleLine()->text(), QStringLiteral(" (2) B"));
 }
 
 } // namespace
