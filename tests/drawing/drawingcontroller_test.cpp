@@ -9,7 +9,44 @@
 #include <QApplication>
 #include <QMouseEvent>
 
+#include <atomic>
+#include <cstdlib>
+#include <new>
+
 using namespace velunto;
+
+namespace {
+
+// Memory running out: while armed, the n-th allocation with new from now
+// on fails.
+std::atomic<int> allocationsBeforeFailure{-1};
+
+} // namespace
+
+void* operator new(std::size_t size)
+{
+    if (allocationsBeforeFailure.load() >= 0 && allocationsBeforeFailure.fetch_sub(1) == 0)
+        throw std::bad_alloc();
+    if (void* p = std::malloc(size ? size : 1))
+        return p;
+    throw std::bad_alloc();
+}
+void* operator new(std::size_t size, const std::nothrow_t&) noexcept
+{
+    return std::malloc(size ? size : 1);
+}
+void operator delete(void* p, const std::nothrow_t&) noexcept
+{
+    std::free(p);
+}
+void operator delete(void* p) noexcept
+{
+    std::free(p);
+}
+void operator delete(void* p, std::size_t) noexcept
+{
+    std::free(p);
+}
 
 namespace {
 
@@ -105,4 +142,45 @@ TEST(DrawingController, ErasingAfterAFieldWasToggledShowsItsNewState)
         EXPECT_EQ(f.shownField(), now) << coverAgain;
         EXPECT_EQ(f.shownField() == covered, coverAgain);
     }
+}
+
+TEST(DrawingController, AFailedStrokeKeepsWhatWasDrawnAndSaysWhy)
+{
+    Fixture f;
+    f.drawing->chooseColour(26); // black, the pen
+    const QPoint o = f.view->shownRect().topLeft();
+    const auto pointer = [&](QPoint at, Qt::MouseButton button, Qt::MouseButtons held) {
+        PagePointer p;
+        p.page = f.view->state().screenToPageUnclamped(QPointF(at));
+        p.onPage = true;
+        p.button = button;
+        p.buttons = held;
+        return p;
+    };
+    const QPoint a = o + QPoint(100, 100), b = o + QPoint(200, 100), c = o + QPoint(300, 100);
+    f.drawing->pagePressed(pointer(a, Qt::LeftButton, Qt::LeftButton));
+    f.drawing->pageMoved(pointer(b, Qt::NoButton, Qt::LeftButton));
+    const QRgb black = qRgb(0, 0, 0);
+    ASSERT_EQ(f.view->shownPicture().pixel(150, 100) | 0xFF000000, black);
+
+    // The next segment cannot be painted.
+    allocationsBeforeFailure = 0;
+    EXPECT_TRUE(f.drawing->pageMoved(pointer(c, Qt::NoButton, Qt::LeftButton)));
+    allocationsBeforeFailure = -1;
+    ASSERT_EQ(f.prompter.shown.size(), 1u);
+    EXPECT_EQ(f.prompter.shown[0].kind, Prompter::Kind::Information);
+    EXPECT_EQ(f.prompter.shown[0].text, QStringLiteral("Fehler aufgetreten (std::bad_alloc)"));
+    EXPECT_EQ(f.view->shownPicture().pixel(150, 100) | 0xFF000000, black);
+    EXPECT_EQ(f.view->shownPicture().pixel(250, 100) | 0xFF000000, qRgb(255, 255, 255));
+
+    // The stroke has ended: moving on draws nothing, a new press draws again,
+    // and undo takes back the stroke drawn before the failure.
+    f.drawing->pageMoved(pointer(c + QPoint(0, 50), Qt::NoButton, Qt::LeftButton));
+    f.drawing->pageReleased(pointer(c + QPoint(0, 50), Qt::LeftButton, Qt::NoButton));
+    EXPECT_EQ(f.view->shownPicture().pixel(300, 125) | 0xFF000000, qRgb(255, 255, 255));
+    f.drawing->undo();
+    EXPECT_EQ(f.view->shownPicture().pixel(150, 100) | 0xFF000000, qRgb(255, 255, 255));
+    drag(f.view, c, c + QPoint(0, 50));
+    EXPECT_EQ(f.view->shownPicture().pixel(300, 125) | 0xFF000000, black);
+    EXPECT_EQ(f.prompter.shown.size(), 1u);
 }

@@ -195,6 +195,15 @@ DrawingChange DrawingTools::release(QPointF position)
     return change;
 }
 
+QRect DrawingTools::abandonAction()
+{
+    m_pressed = false;
+    m_movingSelection = false;
+    m_dragStart.reset();
+    m_lastPoint.reset();
+    return m_surface.clearPreview();
+}
+
 DrawingChange DrawingTools::process(bool held, QPointF position)
 {
     DrawingChange change;

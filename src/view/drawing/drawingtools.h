@@ -97,6 +97,10 @@ class DrawingTools
     DrawingChange release(QPointF position);
     // True while the left button that a press of a drawing tool began is held.
     bool drawing() const { return m_pressed; }
+    // Ends a drawing action that failed half-way: what was drawn stays, the
+    // rubber band goes, and the next move draws nothing until a new press.
+    // Returns what changed.
+    QRect abandonAction();
 
     // Dragging the selection by its label: the selection moves with the
     // pointer, keeping its size and staying inside the control.

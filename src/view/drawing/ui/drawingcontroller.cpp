@@ -68,7 +68,7 @@ DrawingController::DrawingController(LearningView& view, Session& session, Stamp
 
     connect(m_textBox, &DrawingTextBox::textAccepted, this,
             [this](const QString& text, QPoint topLeft) {
-                apply({m_tools.drawText(topLeft, text), false, {}});
+                guarded([&] { apply({m_tools.drawText(topLeft, text), false, {}}); });
             });
     connect(&view, &LearningView::visiblePartShown, this, [this](bool recomposed) {
         m_tools.setControl(m_view.size(), m_view.shownRect().topLeft());
@@ -255,16 +255,39 @@ void DrawingController::areaButton()
 
 void DrawingController::undo()
 {
-    const QRegion changed = m_tools.undo();
-    if (!changed.isEmpty())
-        m_view.shownPictureChanged(changed);
+    guarded([this] {
+        const QRegion changed = m_tools.undo();
+        if (!changed.isEmpty())
+            m_view.shownPictureChanged(changed);
+    });
 }
 
 void DrawingController::removeAllDrawings()
 {
-    const QRect changed = m_tools.removeAllDrawings();
-    m_view.drawingsRemoved();
-    m_view.shownPictureChanged(changed);
+    guarded([this] {
+        const QRect changed = m_tools.removeAllDrawings();
+        m_view.drawingsRemoved();
+        m_view.shownPictureChanged(changed);
+    });
+}
+
+template <class Action> void DrawingController::guarded(Action&& action)
+{
+    QString failure;
+    try {
+        action();
+        return;
+    } catch (const std::exception& e) {
+        failure = QString::fromLocal8Bit(e.what());
+    }
+    // Whatever part of the picture the action reached, the screen shows it.
+    const bool stroke = m_tools.drawing();
+    m_tools.abandonAction();
+    if (stroke)
+        strokeEnds();
+    m_view.shownPictureChanged();
+    m_overlay->refresh();
+    m_prompter.information(QStringLiteral("Fehler aufgetreten (") + failure + u')');
 }
 
 // --- pointer ---------------------------------------------------------------------------
@@ -291,9 +314,11 @@ bool DrawingController::pagePressed(const PagePointer& pointer)
 {
     if (!active() || pointer.button != Qt::LeftButton)
         return false;
-    apply(m_tools.press(toControl(pointer.page)));
-    if (m_tools.drawing())
-        strokeBegins();
+    guarded([&] {
+        apply(m_tools.press(toControl(pointer.page)));
+        if (m_tools.drawing())
+            strokeBegins();
+    });
     return true;
 }
 
@@ -308,7 +333,7 @@ bool DrawingController::pageMoved(const PagePointer& pointer)
     const QPointF control = toControl(pointer.page);
     if (m_tools.tool() == Tool::Area)
         m_overlay->setPointer(control.toPoint());
-    apply(m_tools.move(control, pointer.buttons & Qt::LeftButton));
+    guarded([&] { apply(m_tools.move(control, pointer.buttons & Qt::LeftButton)); });
     updateCursor();
     return true;
 }
@@ -317,10 +342,12 @@ bool DrawingController::pageReleased(const PagePointer& pointer)
 {
     if (!active() || pointer.button != Qt::LeftButton)
         return false;
-    const bool stroke = m_tools.drawing();
-    apply(m_tools.release(toControl(pointer.page)));
-    if (stroke)
-        strokeEnds();
+    guarded([&] {
+        const bool stroke = m_tools.drawing();
+        apply(m_tools.release(toControl(pointer.page)));
+        if (stroke)
+            strokeEnds();
+    });
     return true;
 }
 

@@ -82,6 +82,9 @@ class DrawingController : public QObject, public PagePointerHandler, private Ses
     void selectTool(int tool);
     QPointF toControl(QPointF page) const;
     void apply(const DrawingChange& change);
+    // Runs a drawing action. An error it raises (memory running out) ends
+    // the action and is reported; the picture keeps what was drawn so far.
+    template <class Action> void guarded(Action&& action);
     void updateCursor();
     void updateButtons();
     QMenu* penMenu(QWidget* parent);
