@@ -7,8 +7,10 @@
 #include "view/drawing/ui/drawingcontroller.h"
 #include "view/ui/learningview.h"
 
+#include <QAction>
 #include <QGuiApplication>
 #include <QLabel>
+#include <QMenuBar>
 #include <QScreen>
 
 namespace velunto {
@@ -53,12 +55,33 @@ Chronicle& Blackboard::chronicle()
 
 void Blackboard::showNoteBox()
 {
-    if (m_noteBox == nullptr)
+    if (m_noteBox == nullptr) {
         m_noteBox = new NoteBoxWindow(m_window.prompter(), &m_window);
+        connect(m_noteBox, &NoteBoxWindow::fieldFocusChanged, this,
+                &Blackboard::leaveCopyToNoteBox);
+    }
     m_noteBox->setFontName(m_window.document().fontName());
     m_noteBox->show();
     m_noteBox->raise();
     m_noteBox->activateWindow();
+}
+
+void Blackboard::leaveCopyToNoteBox(bool noteFocused)
+{
+    const QKeySequence copy(Qt::CTRL | Qt::Key_C);
+    if (!noteFocused) {
+        for (const auto& action : m_waitingCopy)
+            if (action)
+                action->setShortcut(copy);
+        m_waitingCopy.clear();
+        return;
+    }
+    for (QAction* action : m_window.menuBar()->findChildren<QAction*>()) {
+        if (action->shortcut() == copy) {
+            m_waitingCopy.emplace_back(action);
+            action->setShortcut(QKeySequence());
+        }
+    }
 }
 
 // --- BoardHost ------------------------------------------------------------------------

@@ -3,6 +3,11 @@
 #include "view/board/boardsheets.h"
 
 #include <QObject>
+#include <QPointer>
+
+#include <vector>
+
+class QAction;
 
 namespace velunto {
 
@@ -47,10 +52,15 @@ class Blackboard : public QObject, public BoardHost
     void shownPictureChanged(const QRect& area) override;
 
   private:
+    // While the note field has the focus, Ctrl+C copies its text: the main
+    // menu's command on that key waits until the field loses the focus.
+    void leaveCopyToNoteBox(bool noteFocused);
+
     MainWindow& m_window;
     DrawingController* m_drawing = nullptr;
     BoardController* m_board = nullptr;
     NoteBoxWindow* m_noteBox = nullptr;
+    std::vector<QPointer<QAction>> m_waitingCopy;
 };
 
 } // namespace velunto

@@ -2,11 +2,14 @@
 #include "document/documentfile.h"
 #include "mainwindow_fixture.h"
 #include "view/board/ui/boardcontroller.h"
+#include "view/board/ui/noteboxwindow.h"
 #include "view/drawing/ui/drawingcontroller.h"
 #include "view/ui/learningview.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QFileInfo>
+#include <QTextEdit>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPointingDevice>
@@ -266,6 +269,38 @@ TEST_F(BoardFixture, ASheetLosesTheTopicNumberAndLeavingItBringsItBack)
     prompter.answers = {Prompter::Answer::No}; // not into the chronicle
     w().board().board().leaveBoardSheet();
     EXPECT_EQ(w().titleLine()->text(), QStringLiteral(" (2) B"));
+}
+
+TEST_F(BoardFixture, CtrlCInTheNoteBoxCopiesItsText)
+{
+    view();
+    QAction* copyView = action(QStringLiteral("In &Zwischenablage kopieren"));
+    ASSERT_NE(copyView, nullptr);
+    const QKeySequence ctrlC(Qt::CTRL | Qt::Key_C);
+    ASSERT_EQ(copyView->shortcut(), ctrlC);
+
+    w().board().showNoteBox();
+    QTextEdit* field = w().board().noteBox()->field();
+    field->setPlainText(QStringLiteral("Hausaufgabe: S. 12"));
+    field->selectAll();
+    QFocusEvent in(QEvent::FocusIn, Qt::MouseFocusReason);
+    QApplication::sendEvent(field, &in);
+    EXPECT_TRUE(copyView->shortcut().isEmpty());
+    QKeyEvent press(QEvent::KeyPress, Qt::Key_C, Qt::ControlModifier, QStringLiteral("c"));
+    QApplication::sendEvent(field, &press);
+    EXPECT_EQ(QApplication::clipboard()->text(), QStringLiteral("Hausaufgabe: S. 12"));
+
+    // Back on the page, Ctrl+C copies the view again; so it does after the
+    // note box was closed with Esc while the field had the focus.
+    QFocusEvent out(QEvent::FocusOut, Qt::MouseFocusReason);
+    QApplication::sendEvent(field, &out);
+    EXPECT_EQ(copyView->shortcut(), ctrlC);
+    QApplication::sendEvent(field, &in);
+    QKeyEvent esc(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+    QApplication::sendEvent(field, &esc);
+    EXPECT_TRUE(w().board().noteBox()->isHidden());
+    QApplication::sendEvent(field, &out);
+    EXPECT_EQ(copyView->shortcut(), ctrlC);
 }
 
 } // namespace

@@ -114,6 +114,8 @@ void NoteBoxWindow::applySize()
 
 bool NoteBoxWindow::eventFilter(QObject* watched, QEvent* event)
 {
+    if (watched == m_field && (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut))
+        Q_EMIT fieldFocusChanged(event->type() == QEvent::FocusIn);
     if (watched == m_field && event->type() == QEvent::KeyPress &&
         static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) {
         hide();

@@ -40,6 +40,10 @@ class NoteBoxWindow : public QWidget
     void print();
     void clearNote();
 
+  Q_SIGNALS:
+    // The note field took or lost the keyboard focus.
+    void fieldFocusChanged(bool focused);
+
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
