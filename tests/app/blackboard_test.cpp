@@ -10,6 +10,8 @@
 #include <QClipboard>
 #include <QFileInfo>
 #include <QTextEdit>
+#include <QToolBar>
+#include <QToolButton>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPointingDevice>
@@ -269,6 +271,32 @@ TEST_F(BoardFixture, ASheetLosesTheTopicNumberAndLeavingItBringsItBack)
     prompter.answers = {Prompter::Answer::No}; // not into the chronicle
     w().board().board().leaveBoardSheet();
     EXPECT_EQ(w().titleLine()->text(), QStringLiteral(" (2) B"));
+}
+
+TEST_F(BoardFixture, EveryToolIsReachableInASmallWindow)
+{
+    // The standard size (Shift+Alt+G) and a 1024 x 768 screen.
+    for (const QSize size : {QSize(1076, 780), QSize(1024, 768)}) {
+        w().resize(size);
+        QApplication::processEvents();
+        const QToolBar* toolbar = w().toolbar();
+        const auto* extension = toolbar->findChild<QToolButton*>(QStringLiteral("qt_toolbar_ext_button"));
+        EXPECT_TRUE(extension == nullptr || !extension->isVisible()) << size.height();
+        for (const QString& hint : {QStringLiteral("Zeichenstift"), QStringLiteral("Farbe"),
+                                   QStringLiteral("Alle Zeichnungen entfernen"),
+                                   QStringLiteral("Neues Blatt"),
+                                   QStringLiteral("Zeichenblatt verlassen")}) {
+            const QToolButton* button = nullptr;
+            for (const QToolButton* b : toolbar->findChildren<QToolButton*>())
+                if (b->toolTip() == hint)
+                    button = b;
+            ASSERT_NE(button, nullptr) << hint.toStdString();
+            EXPECT_TRUE(button->isVisible()) << hint.toStdString() << " " << size.height();
+            EXPECT_TRUE(toolbar->rect().contains(
+                QRect(button->mapTo(toolbar, QPoint(0, 0)), button->size())))
+                << hint.toStdString() << " " << size.height();
+        }
+    }
 }
 
 TEST_F(BoardFixture, CtrlCInTheNoteBoxCopiesItsText)

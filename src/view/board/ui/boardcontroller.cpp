@@ -4,6 +4,7 @@
 #include "platform/ui/dialogrunner.h"
 #include "view/board/ui/boardmenus.h"
 #include "view/board/ui/sheetdialogs.h"
+#include "view/drawing/ui/buttongrid.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -61,6 +62,7 @@ void BoardController::refillChronicleMenu()
 void BoardController::addToolbarButtons(QToolBar* toolbar)
 {
     toolbar->addSeparator();
+    std::vector<QToolButton*> grid;
     const auto add = [&](const char* text, const char* hint, QMenu* menu, auto command) {
         auto* button = new QToolButton;
         button->setText(QString::fromUtf8(text));
@@ -72,7 +74,7 @@ void BoardController::addToolbarButtons(QToolBar* toolbar)
         } else {
             connect(button, &QToolButton::clicked, this, command);
         }
-        toolbar->addWidget(button);
+        grid.push_back(button);
         m_buttons.emplace_back(button);
     };
     const auto none = [] {};
@@ -82,6 +84,7 @@ void BoardController::addToolbarButtons(QToolBar* toolbar)
     add("Ablegen", "In Chronik ablegen", nullptr, [this] { storeInChronicle(); });
     add("Chronik", "Aus Chronik abrufen", m_chronicleMenu, none);
     add("Verlassen", "Zeichenblatt verlassen", nullptr, [this] { leaveBoardSheet(); });
+    addButtonGrid(toolbar, grid);
 }
 
 void BoardController::chooseSheet(const SheetMenuEntry& entry)

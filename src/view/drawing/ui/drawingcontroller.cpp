@@ -3,6 +3,7 @@
 #include "platform/prompter.h"
 #include "platform/ui/dialogrunner.h"
 #include "view/drawing/stamps.h"
+#include "view/drawing/ui/buttongrid.h"
 #include "view/drawing/ui/drawingicons.h"
 #include "view/drawing/ui/drawingtextbox.h"
 #include "view/drawing/ui/selectionoverlay.h"
@@ -462,8 +463,9 @@ QMenu* DrawingController::colourMenu(QWidget* parent)
 void DrawingController::addToolbarButtons(QToolBar* toolbar)
 {
     toolbar->addSeparator();
+    std::vector<QToolButton*> grid;
     const auto add = [&](QToolButton* button, std::vector<int> tools, auto command) {
-        toolbar->addWidget(button);
+        grid.push_back(button);
         connect(button, &QToolButton::clicked, this, command);
         if (!tools.empty()) {
             button->setCheckable(true);
@@ -509,6 +511,7 @@ void DrawingController::addToolbarButtons(QToolBar* toolbar)
         {}, &DrawingController::undo);
     add(makeButton(QStringLiteral("Alle weg"), QStringLiteral("Alle Zeichnungen entfernen")), {},
         &DrawingController::removeAllDrawings);
+    addButtonGrid(toolbar, grid);
     updateButtons();
 }
 
