@@ -93,7 +93,6 @@ bool Blackboard::askSave()
 
 void Blackboard::sheetPreparing()
 {
-    m_window.forgetEditorSelection();
     m_window.hideStartPanel();
     // The sheet is no document of the topic list: the title line loses the
     // number of the document it replaces.

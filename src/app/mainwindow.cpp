@@ -52,8 +52,8 @@ MainWindow::MainWindow(ShellContext context, QWidget* parent)
       m_settings(Settings::defaults(m_context.folders))
 {
     setWindowTitle(kApplicationTitle);
-    m_topicRoot = m_context.folders.program;
-    m_currentTopicFolder = m_topicRoot;
+    m_documents.setTopicRoot(m_context.folders.program);
+    m_documents.setCurrentTopicFolder(m_context.folders.program);
 
     m_pageArea = new PageArea;
     setCentralWidget(m_pageArea);
@@ -73,6 +73,7 @@ MainWindow::MainWindow(ShellContext context, QWidget* parent)
     buildMenus();
     menuBar()->installEventFilter(this);
     m_library = new TopicLibrary(*this);
+    connectDocuments();
 
     auto* standardSize = new QShortcut(QKeySequence(Qt::SHIFT | Qt::ALT | Qt::Key_G), this);
     connect(standardSize, &QShortcut::activated, this, &MainWindow::placeAtStandardSize);
@@ -87,23 +88,15 @@ MainWindow::MainWindow(ShellContext context, QWidget* parent)
 void MainWindow::connectView()
 {
     m_view->setLinkFolders([this] {
-        return LinkFolders{documentFolder(), m_topicRoot, m_currentTopicFolder,
+        return LinkFolders{documentFolder(), topicRoot(), currentTopicFolder(),
                            m_context.folders.program};
     });
     m_view->setOpener(
         [this](const QString& target) { return m_context.launcher.openAddress(target); });
-    connect(m_view, &LearningView::documentLinkActivated, this, [this](const QString& path) {
-        if (!mayReplaceDocument())
-            return;
-        loadDocument(path, true);
-        buildTopicMenu();
-    });
-    connect(m_view, &LearningView::topicFolderActivated, this, [this](const QString& folder) {
-        if (!mayReplaceDocument())
-            return;
-        m_currentTopicFolder = withTrailingSlash(folder);
-        showStartPage();
-    });
+    connect(m_view, &LearningView::documentLinkActivated, this,
+            [this](const QString& path) { m_documents.openFile(path); });
+    connect(m_view, &LearningView::topicFolderActivated, this,
+            [this](const QString& folder) { m_documents.openTopicFolder(folder); });
     connect(m_view, &LearningView::startPagePressed, this, [this] { setStartPanelShown(false); });
     for (auto signal : {&LearningView::zoomChanged, &LearningView::numberingChanged})
         connect(m_view, signal, this, &MainWindow::refreshMenuStates);
@@ -163,34 +156,31 @@ void MainWindow::firstActivation()
 void MainWindow::startFromCommandLine()
 {
     const StartRequest request = interpretCommandLine(m_context.commandLine);
+    QString root = topicRoot();
     if (!request.topicRoot.isEmpty())
-        m_topicRoot = request.topicRoot;
+        root = request.topicRoot;
     else if (request.kind == StartRequest::Kind::Nothing && !m_settings.startTopicFolder.isEmpty())
-        m_topicRoot = m_settings.startTopicFolder;
+        root = m_settings.startTopicFolder;
     else if (const QString chosen = m_settings.chosenTopicFolder;
              !chosen.isEmpty() && QFileInfo(chosen).isDir())
         // A chosen folder that is missing today (a stick not plugged in)
         // stays remembered for the next start.
-        m_topicRoot = chosen;
+        root = chosen;
     else if (const QString own = m_context.folders.userTopicFolder(); !own.isEmpty())
-        m_topicRoot = own;
-    m_currentTopicFolder = m_topicRoot;
-    showStartPage();
+        root = own;
+    m_documents.setTopicRoot(root);
+    m_documents.setCurrentTopicFolder(root);
+    m_documents.showStartPage();
 
     if (request.kind == StartRequest::Kind::Series) {
         m_context.prompter.information(
             QStringLiteral("Die Übungsserie \"") + request.file +
             QStringLiteral("\" kann mit dieser Programmversion nicht ausgeführt werden."));
     } else if (request.kind == StartRequest::Kind::Document) {
-        if (loadDocument(request.file, true))
-            m_startFile = request.file;
-        buildTopicMenu();
+        if (m_documents.load(request.file, true))
+            m_documents.setStartFile(request.file);
+        m_documents.rebuildTopicList();
     }
-}
-
-void MainWindow::buildTopicMenu()
-{
-    m_library->rebuild();
 }
 
 // --- modes and layout ----------------------------------------------------------

@@ -4,6 +4,7 @@
 #include "content/ui/editorregistry.h"
 #include "document/document.h"
 #include "shell/appmode.h"
+#include "shell/documentusecases.h"
 #include "shell/programfolders.h"
 #include "shell/settings.h"
 #include "view/session.h"
@@ -83,10 +84,12 @@ class MainWindow : public QMainWindow
     const ProgramFolders& folders() const { return m_context.folders; }
     Prompter& prompter() { return m_context.prompter; }
 
-    QString topicRoot() const { return m_topicRoot; }
-    QString currentTopicFolder() const { return m_currentTopicFolder; }
-    void setCurrentTopicFolder(const QString& folder) { m_currentTopicFolder = folder; }
-    QString startFile() const { return m_startFile; }
+    // The use cases of the Document; the commands below call them.
+    DocumentUseCases& documents() { return m_documents; }
+    QString topicRoot() const { return m_documents.topicRoot(); }
+    QString currentTopicFolder() const { return m_documents.currentTopicFolder(); }
+    void setCurrentTopicFolder(const QString& folder) { m_documents.setCurrentTopicFolder(folder); }
+    QString startFile() const { return m_documents.startFile(); }
 
     AppMode mode() const { return m_session.mode(); }
     void setMode(AppMode mode);
@@ -187,8 +190,6 @@ class MainWindow : public QMainWindow
     QStringList chronicleScreenshots() const;
     // The drawing tools, board sheets, chronicle and note box.
     Blackboard& board() { return *m_board; }
-    // A new Document replaces the one the object editor showed.
-    void forgetEditorSelection();
     void hideStartPanel() { setStartPanelShown(false); }
     // Panels beside the page whose visibility follows the mode.
     enum class StatusPanel { Exercise, Series, Puzzle };
@@ -224,8 +225,8 @@ class MainWindow : public QMainWindow
     void refreshLinkButtons();
     void updatePanels();
     void startFromCommandLine();
-    void buildTopicMenu();
     void connectView();
+    void connectDocuments();
     void setStartPanelShown(bool shown);
     void afterBaseImageChanged();
     QString documentFolder() const;
@@ -252,10 +253,8 @@ class MainWindow : public QMainWindow
     Settings m_settings;
     Document m_document;
     Session m_session;
+    DocumentUseCases m_documents{m_document, m_session, m_context.prompter};
 
-    QString m_topicRoot;
-    QString m_currentTopicFolder;
-    QString m_startFile;
     QStringList m_chronicleScreenshots;
     bool m_titleShown = true; // the title switch of the title line
     bool m_seriesRunning = false;

@@ -61,31 +61,36 @@ TopicLibrary::TopicLibrary(MainWindow& window) : QObject(&window), m_window(wind
     showPage();
 }
 
+const TopicNavigation& TopicLibrary::navigation() const
+{
+    return m_window.documents().navigation();
+}
+
+int TopicLibrary::currentEntry() const
+{
+    return navigation().currentEntry();
+}
+
 QString TopicLibrary::listedFolder() const
 {
-    const QString file = m_window.document().header.FileName;
-    if (file.isEmpty())
-        return m_window.currentTopicFolder();
-    return withTrailingSlash(QFileInfo(file).absolutePath());
+    return m_window.documents().listedFolder();
 }
 
 void TopicLibrary::rebuild()
 {
-    m_navigation.setList(buildTopicList(listedFolder()), m_window.document().header.FileName);
-    showPage();
-    m_window.updateTitle();
+    m_window.documents().rebuildTopicList();
 }
 
 void TopicLibrary::forgetCurrentEntry()
 {
-    m_navigation.setCurrentEntry(-1);
+    m_window.documents().navigation().setCurrentEntry(-1);
     showPage();
 }
 
 void TopicLibrary::showPage()
 {
     if (m_menu != nullptr)
-        m_menu->show(m_navigation);
+        m_menu->show(navigation());
 }
 
 void TopicLibrary::reopenMenu()
@@ -101,84 +106,47 @@ void TopicLibrary::reopenMenu()
 
 void TopicLibrary::openTopic(int index)
 {
-    if (index < 0 || index >= m_navigation.count() || !m_window.mayReplaceDocument()) {
-        // The chosen entry took the check mark when it was clicked.
-        showPage();
-        return;
-    }
-    const QString path = m_navigation.entries()[size_t(index)].path;
-    m_window.loadDocument(path, true);
-    if (m_navigation.indexOf(m_window.document().header.FileName) == index)
-        m_navigation.setCurrentEntry(index);
-    showPage();
-    m_window.updateTitle();
+    m_window.documents().openTopic(index);
 }
 
 void TopicLibrary::nextTopic()
 {
-    if (m_window.mode() != AppMode::LearningView)
-        return;
-    const int target = m_navigation.nextTarget();
-    if (target >= 0)
-        openTopic(target);
-    m_navigation.keepPageOnCurrent();
-    showPage();
+    m_window.documents().nextTopic();
 }
 
 void TopicLibrary::previousTopic()
 {
-    if (m_window.mode() != AppMode::LearningView)
-        return;
-    const int target = m_navigation.previousTarget();
-    if (target >= 0)
-        openTopic(target);
-    m_navigation.keepPageOnCurrent();
-    showPage();
+    m_window.documents().previousTopic();
 }
 
 void TopicLibrary::nextPage()
 {
-    m_navigation.nextPage();
+    m_window.documents().navigation().nextPage();
     showPage();
     reopenMenu();
 }
 
 void TopicLibrary::previousPage()
 {
-    m_navigation.previousPage();
+    m_window.documents().navigation().previousPage();
     showPage();
     reopenMenu();
 }
 
 void TopicLibrary::startPage()
 {
-    if (!m_window.mayReplaceDocument())
-        return;
-    if (!m_window.startFile().isEmpty()) {
-        m_window.loadDocument(m_window.startFile(), true);
-        rebuild();
-        return;
-    }
-    m_window.setCurrentTopicFolder(m_window.topicRoot());
-    m_window.showStartPage();
+    m_window.documents().startPage();
 }
 
 void TopicLibrary::previousDocument()
 {
-    const QString previous = m_window.document().previousFileName();
-    if (previous.isEmpty() || m_window.mode() != AppMode::LearningView)
-        return;
-    // The open document may hold changes: the usual questions come first.
-    if (!m_window.mayReplaceDocument())
-        return;
-    m_window.loadDocument(previous, true);
-    rebuild();
+    m_window.documents().previousDocument();
 }
 
 void TopicLibrary::rereadFolder()
 {
     rebuild();
-    m_window.prompter().information(readFolderText(m_navigation.count()));
+    m_window.prompter().information(readFolderText(navigation().count()));
 }
 
 void TopicLibrary::chooseFolder()
@@ -193,12 +161,12 @@ void TopicLibrary::chooseFolder()
     m_window.setCurrentTopicFolder(withTrailingSlash(*folder));
     m_window.settings().chosenTopicFolder = withTrailingSlash(*folder);
     m_window.showStartPage();
-    m_window.prompter().information(readFolderText(m_navigation.count()));
+    m_window.prompter().information(readFolderText(navigation().count()));
 }
 
 void TopicLibrary::showTopicList()
 {
-    TopicListWindow window(topicListText(m_navigation.entries()), listedFolder(),
+    TopicListWindow window(topicListText(navigation().entries()), listedFolder(),
                            m_window.prompter(), &m_window, &m_window.printing());
     runDialog(window);
 }

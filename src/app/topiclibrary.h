@@ -1,6 +1,5 @@
 #pragma once
 
-#include "library/topicnavigation.h"
 
 #include <QObject>
 #include <QString>
@@ -8,11 +7,12 @@
 namespace velunto {
 
 class MainWindow;
+class TopicNavigation;
 class TopicMenu;
 struct WorksheetLogo;
 
-// The topic library of the main window: the list of the listed folder with
-// the menu "&Themenauswahl", stepping through the documents, the start page,
+// The topic library of the main window: the menu "&Themenauswahl" over the
+// topic list of the document use cases, stepping through the documents, the start page,
 // choosing a folder, the topic list window and the folder batches (previews,
 // picture downscaling, logo and footer).
 class TopicLibrary : public QObject
@@ -21,18 +21,20 @@ class TopicLibrary : public QObject
   public:
     explicit TopicLibrary(MainWindow& window);
 
-    const TopicNavigation& navigation() const { return m_navigation; }
-    int currentEntry() const { return m_navigation.currentEntry(); }
+    const TopicNavigation& navigation() const;
+    int currentEntry() const;
     // The folder of the open document's file, or the current topic folder
     // when the document has no file.
     QString listedFolder() const;
 
-    // BuildTopicMenu: reads the listed folder again and shows the page with
-    // the open document.
+    // Reads the listed folder again and shows the page with the open
+    // document.
     void rebuild();
     // The open document was replaced by one that no file holds (a new board
     // sheet): no entry is current or checked any more.
     void forgetCurrentEntry();
+    // Shows the menu page of the list as it is now.
+    void showPage();
 
     // --- commands ----------------------------------------------------------------
     void openTopic(int index);
@@ -57,12 +59,10 @@ class TopicLibrary : public QObject
     void applyLogoToFolder(const WorksheetLogo& logo);
 
   private:
-    void showPage();
     bool objectEditorOpen() const;
     void reopenMenu();
 
     MainWindow& m_window;
-    TopicNavigation m_navigation;
     TopicMenu* m_menu = nullptr;
 };
 

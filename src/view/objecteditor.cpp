@@ -258,22 +258,26 @@ void ObjectEditor::documentChanged(const DocumentChange& change)
 {
     if (m_writing)
         return;
+    // The window's list of objects follows every change of the list, with or
+    // without a selection.
+    const bool listChanged =
+        change.has(DocumentChange::Replaced | DocumentChange::ObjectsAdded |
+                   DocumentChange::ObjectsRemoved | DocumentChange::ObjectsReordered);
     if (change.has(DocumentChange::Replaced | DocumentChange::ObjectsRemoved |
                    DocumentChange::ObjectsReordered)) {
         // The index may name another object now, or none.
-        if (m_selected < 0)
-            return;
-        forgetSelection();
+        if (m_selected >= 0)
+            forgetSelection();
     } else if (m_selected >= 0 && change.touches(m_selected)) {
         if (!m_document.isValidIndex(m_selected)) {
             forgetSelection();
         } else {
             const EditorFields now = fieldsOf(m_document.objects[std::size_t(m_selected)]);
-            if (now == m_fields)
+            if (now == m_fields && !listChanged)
                 return;
             m_fields = now;
         }
-    } else {
+    } else if (!listChanged) {
         return;
     }
     if (m_followed)

@@ -165,7 +165,8 @@ class ObjectEditor : private DocumentObserver
     ObjectEditor& operator=(const ObjectEditor&) = delete;
 
     // Called after the fields or the selection followed a change made
-    // elsewhere.
+    // elsewhere, and after objects were added, removed or reordered or the
+    // document was replaced.
     void setFollowed(std::function<void()> followed) { m_followed = std::move(followed); }
 
     bool isOpen() const;

@@ -281,6 +281,50 @@ TEST(ObjectEditor, DeleteInTheMiddleWritesNothingIntoTheNextObject)
     EXPECT_EQ(e.object(8).Text, QStringLiteral("Nr. 9"));
 }
 
+TEST(ObjectEditor, TheWindowFollowsEveryChangeOfTheListMadeElsewhere)
+{
+    const struct
+    {
+        const char* what;
+        bool selected;
+        std::function<void(Document&)> change;
+        bool followed;
+        int selectedAfter;
+    } cases[] = {
+        {"new document", false, [](Document& d) { d.newDocument(); }, true, -1},
+        {"new document, selected", true, [](Document& d) { d.newDocument(); }, true, -1},
+        {"object added", false,
+         [](Document& d) {
+             d.addGeneratedObject(ObjectKind::QueryLabel, 1, QStringLiteral("neu"), -1, 0.5, 0.5, 0,
+                                  0);
+         },
+         true, -1},
+        {"another object moved", true,
+         [](Document& d) {
+             d.objects[1].Sx = 0.9;
+             d.notifyObjectChanged(1, ObjectAspect::Position);
+         },
+         false, 0},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        Editing e;
+        e.add(ObjectKind::QueryLabel, 0.2, 0.2);
+        e.add(ObjectKind::QueryLabel, 0.6, 0.6);
+        if (c.selected)
+            e.editor.select(0);
+        int followed = 0;
+        e.editor.setFollowed([&] { ++followed; });
+        c.change(e.doc);
+        EXPECT_EQ(followed > 0, c.followed);
+        EXPECT_EQ(e.editor.selected(), c.selectedAfter);
+        // The editor's own changes are no news to it.
+        followed = 0;
+        e.editor.newObject(ObjectKind::QueryLabel);
+        EXPECT_EQ(followed, 0);
+    }
+}
+
 TEST(ObjectEditor, DeleteNamesTheObjectByKind)
 {
     const std::pair<int, const char*> cases[] = {

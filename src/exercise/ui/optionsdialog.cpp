@@ -1,5 +1,6 @@
 #include "exercise/ui/optionsdialog.h"
 
+#include "document/records.h"
 #include "platform/ui/dialogrunner.h"
 
 #include "platform/prompter.h"
@@ -47,12 +48,12 @@ int limitValue(const QLineEdit* edit)
 OptionsDialogKind optionsDialogKindFor(int dokTyp)
 {
     switch (dokTyp) {
-    case 2:
-    case 3:
+    case DokTyp::Questions:
+    case DokTyp::MultipleChoice:
         return OptionsDialogKind::Questions;
-    case 4:
+    case DokTyp::Cluster:
         return OptionsDialogKind::Cluster;
-    case 5:
+    case DokTyp::CrossAssign:
         return OptionsDialogKind::CrossAssign;
     default:
         return OptionsDialogKind::General;
@@ -207,7 +208,7 @@ ExerciseOptionsDialog::ExerciseOptionsDialog(int dokTyp, Settings& settings, QWi
                              q.OnWrong);
         auto* answers = new QGroupBox(QStringLiteral("Reihenfolge der Antwortvorgaben"));
         m_cardOrder = addGroup(answers,
-                               {dokTyp == 3 ? QStringLiteral("Wie vorgegeben geordnet")
+                               {dokTyp == DokTyp::MultipleChoice ? QStringLiteral("Wie vorgegeben geordnet")
                                             : QStringLiteral("Alphabetisch geordnet"),
                                 QStringLiteral("Zufällig gemischt")},
                                q.CardOrder);

@@ -193,7 +193,7 @@ ObjectEditorWindow::ObjectEditorWindow(Document& document, LearningView& view, P
     m_overlay->hide();
     m_view.installEventFilter(this);
     // A change made elsewhere (a transformation of the page, a content
-    // editor) shows in the fields and the list at once.
+    // editor, another document) shows in the fields and the list at once.
     m_editor.setFollowed([this] {
         m_hover = {};
         refreshList();
@@ -926,15 +926,6 @@ void ObjectEditorWindow::afterStructureChange()
     refreshList();
     showFields();
     m_view.refreshObjects();
-    updateOverlay();
-}
-
-void ObjectEditorWindow::documentReplaced()
-{
-    m_editor.forgetSelection();
-    m_hover = {};
-    refreshList();
-    showFields();
     updateOverlay();
 }
 

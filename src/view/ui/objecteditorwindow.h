@@ -58,9 +58,6 @@ class ObjectEditorWindow : public QWidget, public PagePointerHandler
     // Moves the selected object's card by (dx, dy) in units of 1/10000 of
     // the page (the arrow keys and "Ver&schieben").
     void moveSelected(int dx, int dy);
-    // The Document was loaded or reset: the selection goes without writing
-    // the fields anywhere.
-    void documentReplaced();
 
     // The commands.
     void newObject(int kind);
