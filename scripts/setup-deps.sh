@@ -4,7 +4,7 @@
 set -euo pipefail
 
 packages=(
-  cmake ninja-build g++ ccache pkg-config make
+  cmake ninja-build g++ ccache lld pkg-config make
   qt6-base-dev qt6-base-dev-tools libqt6svg6-dev qt6-multimedia-dev libgl-dev
   libpng-dev libjpeg-dev zlib1g-dev libcurl4-openssl-dev libfontconfig-dev
   libgtest-dev libgmock-dev libbenchmark-dev

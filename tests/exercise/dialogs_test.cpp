@@ -2,6 +2,7 @@
 #include "exercise/ui/foldersdialog.h"
 #include "exercise/ui/optionsdialog.h"
 #include "platform/prompter.h"
+#include "shell/programfolders.h"
 #include "shell/settings.h"
 
 #include <QButtonGroup>
@@ -307,4 +308,18 @@ TEST(FoldersDialog, ChecksTheFoldersInItsOrderAndAddsTheSeparator)
     dialog.browse(FoldersDialog::Exchange);
     EXPECT_EQ(prompter.fileRequests.back().title, QStringLiteral("Ordner für Tauschbörse festlegen"));
     EXPECT_EQ(dialog.field(FoldersDialog::Exchange)->text(), bad);
+}
+
+TEST(FoldersDialog, AcceptsTheDefaultFoldersOfAFreshStart)
+{
+    // The defaults point into the resource folder (gallery) and the user's data
+    // folder; on a fresh start every one of them must exist, or OK could never
+    // be pressed without choosing folders first.
+    QTemporaryDir data;
+    const ProgramFolders folders =
+        ProgramFolders::below(QStringLiteral(VELUNTO_SOURCE_DIR "/data"), data.path());
+    folders.createWritableFolders();
+    const FolderSettings d = Settings::defaults(folders).folders;
+    std::array<QString, 5> entries{d.bestList, d.protocol, d.chronicle, d.exchange, d.gallery};
+    EXPECT_TRUE(std::holds_alternative<FolderSettings>(FoldersDialog::check(entries)));
 }
