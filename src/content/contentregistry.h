@@ -27,29 +27,29 @@ struct ContentType
     // it only places and refreshes the existing ones. Runs after a load,
     // after deleting all authored objects, after a page-geometry change and
     // after the type's editor, always inside one change notification.
-    std::function<void(Document&, bool create)> build;
+    std::function<void(Document&, bool create)> build{};
     // The generated kinds the builder owns (the kind table names the same
     // owner for each).
-    std::vector<int> ownedKinds;
+    std::vector<int> ownedKinds{};
     // The painters of its kinds.
-    std::map<int, KindPainterFn> painters;
+    std::map<int, KindPainterFn> painters{};
     // What it paints at the stages of the page composition; it only paints.
-    ComposeStageFn composeStage;
+    ComposeStageFn composeStage{};
     // The kinds an exercise asks in the query modes 0 to 2, and in text entry
     // (query mode 3).
-    std::vector<int> askedKinds;
-    std::vector<int> textEntryKinds;
+    std::vector<int> askedKinds{};
+    std::vector<int> textEntryKinds{};
     // Text entry: the field the typing moves on to once the field filled
     // holds as many characters as its answer (object indices; previous is
     // the field filled before it, -1 for none). -1, or no function, leaves
     // the focus where it is.
-    std::function<int(const Document&, int filled, int previous)> nextTypedField;
+    std::function<int(const Document&, int filled, int previous)> nextTypedField{};
     // The page shows one question at a time (single and multiple-choice
     // questions): the navigation buttons and keys step CurrentQuestion.
     bool pagesThroughQuestions = false;
     // The type's part of a worksheet, drawn into area; empty until the
     // worksheets need it.
-    std::function<void(DrawContext&, const QRect& area)> worksheetBody;
+    std::function<void(DrawContext&, const QRect& area)> worksheetBody{};
 
     bool matches(int typ, int unterTyp) const
     {

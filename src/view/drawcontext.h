@@ -42,7 +42,7 @@ struct DrawContext
     TextCanvas* canvas = nullptr; // measures and draws text through painter
     const Document* document = nullptr;
     const ViewState* view = nullptr; // null where no view draws (printing); gives the session
-    QSize page;                      // PageWidth x PageHeight
+    QSize page{};                    // PageWidth x PageHeight
     int renderMode = RenderMode::View;
     // Pictures, sprites and measured texts kept between composes; null on
     // devices that are drawn once (printers, worksheets): everything is then
@@ -51,7 +51,7 @@ struct DrawContext
     int worksheetBoxPercent = 100; // "Kästchengröße" of render modes 1 and 3
     // Render mode 1 with the first letter given: the hint text of a query
     // label, drawn in red from the answer box's left edge. Null: no hints.
-    std::function<QString(const ObjDataTyp&)> firstLetterHint;
+    std::function<QString(const ObjDataTyp&)> firstLetterHint{};
     // Where the view keeps the card rectangle of the object being drawn;
     // null when nobody asks (worksheets, printing).
     QRect* drawnCard = nullptr;

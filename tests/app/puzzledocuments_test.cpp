@@ -83,8 +83,9 @@ TEST_F(MainWindowFixture, EachNewPuzzleEntryOpensItsEditorAndOkLaysThePageOut)
         EXPECT_TRUE(doc.isModified());
         // The new query fields are numbered in the view's numbering.
         for (const ObjDataTyp& o : doc.objects) {
-            if (o.Typ == c.kind)
+            if (o.Typ == c.kind) {
                 EXPECT_GE(o.Nummer, 1);
+            }
         }
 
         // F2 opens the same editor; "Abbrechen" changes nothing.

@@ -46,15 +46,6 @@ void setCell(Document& doc, int row, int column, int art, const QString& text,
     }
 }
 
-std::vector<const ObjDataTyp*> ofKinds(const Document& doc, int first, int last)
-{
-    std::vector<const ObjDataTyp*> found;
-    for (const ObjDataTyp& o : doc.objects)
-        if (o.Typ >= first && o.Typ <= last)
-            found.push_back(&o);
-    return found;
-}
-
 } // namespace
 
 TEST(ClusterLayout, BuildsTheEntriesOfEveryBasketRowByRow)

@@ -194,8 +194,9 @@ TEST(PairShuffle, AlwaysEndsWithEveryElementAwayFromHomeWherePossible)
             EXPECT_TRUE(std::is_permutation(before.begin(), before.end(), after.begin()));
             // Static right elements never leave their line's row.
             for (const ObjDataTyp& o : doc.objects) {
-                if (o.Sline == kPairLine && o.FrageNummer < 0)
+                if (o.Sline == kPairLine && o.FrageNummer < 0) {
                     EXPECT_TRUE(atHome(o));
+                }
             }
             if (c.allAway) {
                 for (int i : queryElements(doc))

@@ -198,8 +198,9 @@ TEST_F(PuzzleRun, CrossAssignmentConnectsPairsByTheirName)
     }
     // Placed at random: no right-hand element stands in its own row.
     for (const ObjDataTyp& o : doc.objects) {
-        if (o.FrageNummer > 0)
+        if (o.FrageNummer > 0) {
             EXPECT_NE(o.Ky, o.Sy);
+        }
     }
 
     auto connect = [&](const char* first, const char* second) {
@@ -218,8 +219,9 @@ TEST_F(PuzzleRun, CrossAssignmentConnectsPairsByTheirName)
     EXPECT_EQ(host.resultsShown, 1);
     // The one with the larger Kx of a connected pair draws the line.
     for (const ObjDataTyp& o : doc.objects) {
-        if (o.FrageNummer > 0)
+        if (o.FrageNummer > 0) {
             EXPECT_EQ(o.Sline, kPairLine);
+        }
     }
     EXPECT_TRUE(r.protocolDetail().contains(
         QStringLiteral("RICHTIG - \"bellt\" wird mit \"Hund\" verbunden")));

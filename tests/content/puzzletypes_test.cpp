@@ -177,8 +177,9 @@ TEST(PuzzleTypes, TheSamplesShipTwoOfEachWithQueries)
         ++documents[typ];
         EXPECT_GE(askedObjects(doc).size(), 4u);
         for (const ObjDataTyp& o : doc.objects) {
-            if (o.Typ == ObjectKind::ClusterQueryImage || o.Typ == ObjectKind::PairQueryImage)
+            if (o.Typ == ObjectKind::ClusterQueryImage || o.Typ == ObjectKind::PairQueryImage) {
                 EXPECT_FALSE(o.Bild.isNull());
+            }
         }
     }
     EXPECT_EQ(documents, (std::map<int, int>{

@@ -88,10 +88,12 @@ TEST(OrderTable, CardAndPositionOrders)
         const std::vector<int> all = sorted({kiwi, apfel, birne});
         EXPECT_EQ(sorted(texts(table)), all);
         EXPECT_EQ(sorted(positions(table)), all);
-        if (!c.texts.empty())
+        if (!c.texts.empty()) {
             EXPECT_EQ(texts(table), c.texts);
-        if (!c.positions.empty())
+        }
+        if (!c.positions.empty()) {
             EXPECT_EQ(positions(table), c.positions);
+        }
     }
 }
 
