@@ -158,3 +158,45 @@ TEST_F(QuestionExercise, MultipleChoiceTickedWithSpaceConfirmedWithEnter)
     EXPECT_EQ(figure("Richtig gelöst:"),
               QString::number(expected, 'f', 2) + QStringLiteral("  von  5"));
 }
+
+TEST_F(QuestionExercise, TabWalksShuffledAnswersAsTheyStandOnThePage)
+{
+    MainWindow& w = open("22-multiple-choice-wirbeltiere.vlt");
+    w.settings().questionOptions.OnWrong = 1;
+    w.settings().questionOptions.CardOrder = 1; // answers shuffled
+    start();
+    ASSERT_TRUE(run().isActive());
+    bool shuffled = false;
+    for (int questions = 0; run().isUnfinished(); ++questions) {
+        ASSERT_LT(questions, 10);
+        std::vector<const Element*> boxes;
+        const Element* confirm = nullptr;
+        for (const Element& e : run().elements()) {
+            if (e.takesPart() && e.kind == ElementKind::AnswerBox)
+                boxes.push_back(&e);
+            else if (e.takesPart() && e.kind == ElementKind::CheckButton)
+                confirm = &e;
+        }
+        ASSERT_GE(boxes.size(), 2u);
+        ASSERT_NE(confirm, nullptr);
+        std::vector<const Element*> onPage = boxes;
+        std::stable_sort(onPage.begin(), onPage.end(), [](const Element* a, const Element* b) {
+            return std::pair(a->rect.top(), a->rect.left()) <
+                   std::pair(b->rect.top(), b->rect.left());
+        });
+        shuffled = shuffled || onPage != boxes;
+        // The question starts on its top answer; Tab goes down the page and
+        // then to the confirming button.
+        ASSERT_EQ(focused(), onPage.front());
+        for (size_t k = 1; k < onPage.size(); ++k) {
+            key(w.focusWidget(), Qt::Key_Tab);
+            ASSERT_EQ(focused(), onPage[k]) << "question " << questions << ", answer " << k;
+        }
+        key(w.focusWidget(), Qt::Key_Tab);
+        ASSERT_EQ(focused(), confirm);
+        key(w.focusWidget(), Qt::Key_Return);
+        settle();
+    }
+    // The seed shuffles at least one question away from its stored order.
+    EXPECT_TRUE(shuffled);
+}

@@ -23,6 +23,7 @@
 #include <QTimer>
 
 #include <algorithm>
+#include <tuple>
 #include <utility>
 
 namespace velunto {
@@ -297,24 +298,41 @@ void ExerciseController::elementsCreated()
         // Made in the order of the run's elements: already stacked by z.
         m_raisedZ.push_back(elements[k].z);
     }
-    // Tab walks the elements in the order of the OrderTable.
+    m_tabOrder.clear();
+    for (size_t k = 0; k < elements.size(); ++k)
+        elementChanged(int(k));
+    orderTabs();
+    raiseOverlays();
+    if (!m_tabOrder.empty())
+        focusNext(-1);
+}
+
+void ExerciseController::orderTabs()
+{
+    // Tab walks the elements in the order of the OrderTable; the tick boxes of
+    // a multiple-choice question, whose answers stand in a shuffled order, as
+    // they stand on the page, top to bottom; the rest by their objects.
+    const std::vector<Element>& elements = m_run->elements();
     std::vector<size_t> order(elements.size());
     for (size_t k = 0; k < order.size(); ++k)
         order[k] = k;
-    std::stable_sort(order.begin(), order.end(), [&](size_t a, size_t b) {
-        const auto rank = [&](size_t k) {
-            return elements[k].entry >= 0 ? elements[k].entry : 100000 + elements[k].object;
-        };
-        return rank(a) < rank(b);
-    });
-    for (size_t k = 0; k < elements.size(); ++k)
-        elementChanged(int(k));
-    for (size_t k = 1; k < order.size(); ++k)
-        QWidget::setTabOrder(m_widgets[order[k - 1]], m_widgets[order[k]]);
-    m_tabOrder.assign(order.begin(), order.end());
-    raiseOverlays();
-    if (!order.empty())
-        focusNext(-1);
+    const auto rank = [&](size_t k) {
+        const Element& e = elements[k];
+        if (e.entry >= 0)
+            return std::tuple(0, e.entry, 0);
+        if (e.kind == ElementKind::AnswerBox)
+            return std::tuple(1, e.rect.top(), e.rect.left());
+        return std::tuple(2, e.object, 0);
+    };
+    std::stable_sort(order.begin(), order.end(),
+                     [&](size_t a, size_t b) { return rank(a) < rank(b); });
+    if (order == m_tabOrder || order.size() != m_widgets.size())
+        return;
+    for (size_t k = 1; k < order.size(); ++k) {
+        if (m_widgets[order[k - 1]] && m_widgets[order[k]])
+            QWidget::setTabOrder(m_widgets[order[k - 1]], m_widgets[order[k]]);
+    }
+    m_tabOrder = std::move(order);
 }
 
 void ExerciseController::focusNext(int after)
@@ -372,6 +390,9 @@ void ExerciseController::elementChanged(int element)
     } else if (auto* button = qobject_cast<ElementButton*>(w)) {
         button->show(e);
     }
+    // A tick box placed for a new question takes its place in the Tab order.
+    if (e.kind == ElementKind::AnswerBox && e.takesPart() && !m_tabOrder.empty())
+        orderTabs();
     // A card that leaves while it has the focus hands it to the next one.
     if (!e.takesPart() && m_wiring.view->focusWidget() == w)
         focusNext(element);

@@ -123,6 +123,8 @@ class ExerciseController : public QObject, public ExerciseHost
     bool key(int element, int key, const QString& text);
     void placeStrip();
     void raiseOverlays();
+    // Puts the elements' widgets into their Tab order (m_tabOrder).
+    void orderTabs();
     // Gives the focus to the first element after element (in Tab order) that
     // takes part; -1 starts at the first.
     void focusNext(int after);
