@@ -142,8 +142,8 @@ int Blackboard::currentQuestion() const
 
 void Blackboard::setCurrentQuestion(int question)
 {
+    // The views follow the session's question themselves.
     m_window.session().setCurrentQuestion(question);
-    m_window.view().refreshObjects();
 }
 
 void Blackboard::shownPictureChanged(const QRect& area)

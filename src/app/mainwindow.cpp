@@ -7,7 +7,6 @@
 #include "app/topiclibrary.h"
 #include "common/filemessages.h"
 #include "common/random.h"
-#include "content/contentregistry.h"
 #include "exercise/exerciserun.h"
 #include "exercise/ui/exercisecontroller.h"
 #include "library/topiclist.h"
@@ -22,6 +21,7 @@
 #include "shell/settingsstore.h"
 #include "shell/startup.h"
 #include "view/board/chronicle.h"
+#include "view/questionkeys.h"
 #include "view/ui/learningview.h"
 #include "view/ui/objecteditorwindow.h"
 
@@ -503,64 +503,14 @@ void MainWindow::refreshMenuStates()
 
 void MainWindow::keyPressEvent(QKeyEvent* event)
 {
-    const Qt::KeyboardModifiers modifiers =
-        event->modifiers() & ~(Qt::KeypadModifier | Qt::GroupSwitchModifier);
-    const HeaderDataTyp& h = m_document.header;
-    const ContentType* type = contentRegistry().find(h.DokTyp, h.DokUnterTyp);
-    const bool questions = type != nullptr && type->pagesThroughQuestions;
-    if (modifiers == Qt::NoModifier && questions && !m_session.editorOpen()) {
-        const QuestionStep step = event->key() == Qt::Key_End     ? QuestionStep::Last
-                                  : event->key() == Qt::Key_Home  ? QuestionStep::First
-                                  : event->key() == Qt::Key_Left  ? QuestionStep::Previous
-                                  : event->key() == Qt::Key_Right ? QuestionStep::Next
-                                                                  : QuestionStep::None;
-        if (m_session.stepQuestion(step, h.AnzFrageNummern, randomSource()))
-            return;
-    }
-    if (modifiers == Qt::ControlModifier && (event->modifiers() & Qt::KeypadModifier) &&
-        (event->key() == Qt::Key_Plus || event->key() == Qt::Key_Minus)) {
-        if (event->key() == Qt::Key_Plus)
-            m_view->zoomIn();
-        else
-            m_view->zoomOut();
+    // Each part answers its own keys; the first that takes a key ends it.
+    if (stepQuestionByKey(m_session, m_document, event->key(), event->modifiers(), randomSource()))
         return;
-    }
-    if (moveEditedObject(event))
+    if (m_view->answerKey(event))
         return;
-    if (presentingKey(event))
+    if (m_objectEditor != nullptr && m_objectEditor->answerKey(event))
         return;
     QMainWindow::keyPressEvent(event);
-}
-
-bool MainWindow::presentingKey(QKeyEvent* event)
-{
-    const Qt::KeyboardModifiers modifiers =
-        event->modifiers() & ~(Qt::KeypadModifier | Qt::GroupSwitchModifier);
-    if (event->key() == Qt::Key_Escape && modifiers == Qt::NoModifier) {
-        if (m_view->closeOnEscape())
-            return true;
-        if (isObjectEditorOpen()) {
-            m_objectEditor->closeEditor();
-            return true;
-        }
-        return false;
-    }
-    if (m_view->presentingKey(event))
-        return true;
-    // The arrow keys move the visible part of a zoomed page.
-    if (modifiers != Qt::NoModifier || mode() != AppMode::LearningView)
-        return false;
-    const std::pair<int, ScrollDirection> arrows[] = {{Qt::Key_Left, ScrollDirection::Left},
-                                                      {Qt::Key_Right, ScrollDirection::Right},
-                                                      {Qt::Key_Up, ScrollDirection::Up},
-                                                      {Qt::Key_Down, ScrollDirection::Down}};
-    for (const auto& [key, direction] : arrows) {
-        if (event->key() == key) {
-            m_view->scroll(direction);
-            return true;
-        }
-    }
-    return false;
 }
 
 // --- close -------------------------------------------------------------------------

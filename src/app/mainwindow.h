@@ -237,11 +237,6 @@ class MainWindow : public QMainWindow
     // Hands the end of every run to the results: its protocol, its
     // best-list entry and the result window's buttons for them.
     void attachResults();
-    // The arrow keys move the object selected in the open object editor.
-    bool moveEditedObject(QKeyEvent* event);
-    // Esc closes what lies over the page; typed field labels, Enter and the
-    // arrow keys present the page.
-    bool presentingKey(QKeyEvent* event);
     // While the object editor is the active window, the main window's
     // commands with the editor's shortcuts wait.
     void leaveShortcutsToEditor(bool editorActive);

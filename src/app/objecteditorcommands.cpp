@@ -1,5 +1,5 @@
-// The main window's part of the object editor: opening it, the arrow keys
-// and the shortcuts that the editor's window takes over while it is active.
+// The main window's part of the object editor: opening it and the shortcuts
+// that the editor's window takes over while it is active.
 
 #include "app/mainwindow.h"
 #include "platform/prompter.h"
@@ -8,8 +8,8 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QKeyEvent>
 #include <QMenuBar>
+#include <QShortcutEvent>
 
 namespace velunto {
 
@@ -45,34 +45,6 @@ void MainWindow::openObjectEditor()
     // The author works on the page: the start panel must not hide it.
     setStartPanelShown(false);
     objectEditor().open();
-}
-
-bool MainWindow::moveEditedObject(QKeyEvent* event)
-{
-    // Without a selection the arrow keys move the visible part instead.
-    if (!isObjectEditorOpen() || !m_objectEditor->editor().hasSelection())
-        return false;
-    const Qt::KeyboardModifiers modifiers =
-        event->modifiers() & ~(Qt::KeypadModifier | Qt::GroupSwitchModifier);
-    if (modifiers != Qt::NoModifier && modifiers != Qt::ShiftModifier)
-        return false;
-    const int step = modifiers == Qt::ShiftModifier ? 10 : 100;
-    switch (event->key()) {
-    case Qt::Key_Left:
-        m_objectEditor->moveSelected(-step, 0);
-        return true;
-    case Qt::Key_Right:
-        m_objectEditor->moveSelected(step, 0);
-        return true;
-    case Qt::Key_Up:
-        m_objectEditor->moveSelected(0, -step);
-        return true;
-    case Qt::Key_Down:
-        m_objectEditor->moveSelected(0, step);
-        return true;
-    default:
-        return false;
-    }
 }
 
 void MainWindow::leaveShortcutsToEditor(bool editorActive)

@@ -4,6 +4,7 @@
 #include "view/numbering.h"
 #include "view/pagecomposer.h"
 #include "view/pagegeometry.h"
+#include "view/questionkeys.h"
 #include "view/session.h"
 #include "view/viewstate.h"
 
@@ -168,4 +169,49 @@ TEST(Session, QuestionSteps)
     }
     // Without questions nothing moves.
     EXPECT_FALSE(s.stepQuestion(QuestionStep::Next, 0, random));
+}
+
+TEST(Session, KeysStepTheQuestionsOfAQuestionDocumentAndTellTheViews)
+{
+    struct Recorder : SessionObserver
+    {
+        int questions = 0;
+        void sessionChanged(const Session&, const SessionChange& change) override
+        {
+            questions += (change.what & SessionAspect::Question) ? 1 : 0;
+        }
+    };
+    const struct
+    {
+        const char* what;
+        int dokTyp;
+        bool editorOpen;
+        int key;
+        Qt::KeyboardModifiers modifiers;
+        int to; // the question afterwards, from 2 of 3; 0: the key was not taken
+    } cases[] = {
+        {"Right", DokTyp::Questions, false, Qt::Key_Right, Qt::NoModifier, 3},
+        {"Left on the keypad", DokTyp::MultipleChoice, false, Qt::Key_Left, Qt::KeypadModifier, 1},
+        {"Home", DokTyp::Questions, false, Qt::Key_Home, Qt::NoModifier, 1},
+        {"End", DokTyp::Questions, false, Qt::Key_End, Qt::NoModifier, 3},
+        {"another key", DokTyp::Questions, false, Qt::Key_Up, Qt::NoModifier, 0},
+        {"with Shift", DokTyp::Questions, false, Qt::Key_Right, Qt::ShiftModifier, 0},
+        {"editor open", DokTyp::Questions, true, Qt::Key_Right, Qt::NoModifier, 0},
+        {"free page", DokTyp::Free, false, Qt::Key_Right, Qt::NoModifier, 0},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        Document doc;
+        doc.header.DokTyp = c.dokTyp;
+        doc.header.AnzFrageNummern = 3;
+        Session session;
+        session.setCurrentQuestion(2);
+        session.setEditorOpen(c.editorOpen);
+        Recorder recorder;
+        session.addObserver(&recorder);
+        EXPECT_EQ(stepQuestionByKey(session, doc, c.key, c.modifiers, randomSource()), c.to != 0);
+        EXPECT_EQ(session.currentQuestion(), c.to != 0 ? c.to : 2);
+        EXPECT_EQ(recorder.questions, c.to != 0 && c.to != 2 ? 1 : 0);
+        session.removeObserver(&recorder);
+    }
 }

@@ -352,6 +352,39 @@ bool LearningView::closeOnEscape()
     return false;
 }
 
+bool LearningView::answerKey(QKeyEvent* event)
+{
+    const Qt::KeyboardModifiers modifiers =
+        event->modifiers() & ~(Qt::KeypadModifier | Qt::GroupSwitchModifier);
+    if (event->key() == Qt::Key_Escape && modifiers == Qt::NoModifier)
+        return closeOnEscape();
+    if (presentingKey(event))
+        return true;
+    if (modifiers == Qt::ControlModifier && (event->modifiers() & Qt::KeypadModifier) &&
+        (event->key() == Qt::Key_Plus || event->key() == Qt::Key_Minus)) {
+        if (event->key() == Qt::Key_Plus)
+            zoomIn();
+        else
+            zoomOut();
+        return true;
+    }
+    // The arrow keys move the visible part of a zoomed page.
+    if (modifiers != Qt::NoModifier || m_session.mode() != AppMode::LearningView ||
+        (m_session.editorOpen() && m_session.selectedObject() >= 0))
+        return false;
+    const std::pair<int, ScrollDirection> arrows[] = {{Qt::Key_Left, ScrollDirection::Left},
+                                                      {Qt::Key_Right, ScrollDirection::Right},
+                                                      {Qt::Key_Up, ScrollDirection::Up},
+                                                      {Qt::Key_Down, ScrollDirection::Down}};
+    for (const auto& [key, direction] : arrows) {
+        if (event->key() == key) {
+            scroll(direction);
+            return true;
+        }
+    }
+    return false;
+}
+
 bool LearningView::presentingKey(QKeyEvent* event)
 {
     if (m_session.mode() != AppMode::LearningView || m_session.editorOpen()) {

@@ -107,10 +107,13 @@ class LearningView : public QWidget, private SessionObserver
     // field label. False when there was nothing to close.
     bool closeOnEscape();
 
-    // Presenting from the keyboard in the learning view: typing a field's
-    // label and Enter covers or uncovers that field (Backspace takes a
-    // character back). True when the key was used.
-    bool presentingKey(QKeyEvent* event);
+    // The keys the view answers for the main window: Esc (closeOnEscape),
+    // a typed field label and Enter (cover or uncover that field; Backspace
+    // takes a character back), Ctrl with the keypad's + and - (zoom), and
+    // the arrow keys, which move the visible part of a zoomed page unless
+    // the object editor has an object selected (the editor moves that). True
+    // when the key was used.
+    bool answerKey(QKeyEvent* event);
     const QString& typedFieldLabel() const { return m_labelEntry.typed(); }
 
     // SetPageGeometry after the page-ratio or BaseImage-size dialog: new
@@ -184,6 +187,7 @@ class LearningView : public QWidget, private SessionObserver
     void wheelEvent(QWheelEvent* event) override;
 
   private:
+    bool presentingKey(QKeyEvent* event);
     void sessionChanged(const Session& session, const SessionChange& change) override;
     void pageChanged(const QRect& area, bool recomposed);
     PagePointer pointerAt(QPointF position, Qt::MouseButton button,

@@ -881,6 +881,38 @@ void ObjectEditorWindow::keyPressEvent(QKeyEvent* event)
     QWidget::keyPressEvent(event);
 }
 
+bool ObjectEditorWindow::answerKey(QKeyEvent* event)
+{
+    if (!isOpen())
+        return false;
+    const Qt::KeyboardModifiers modifiers =
+        event->modifiers() & ~(Qt::KeypadModifier | Qt::GroupSwitchModifier);
+    if (event->key() == Qt::Key_Escape && modifiers == Qt::NoModifier) {
+        closeEditor();
+        return true;
+    }
+    // Without a selection the arrow keys move the visible part instead.
+    if (!m_editor.hasSelection() || (modifiers != Qt::NoModifier && modifiers != Qt::ShiftModifier))
+        return false;
+    const int step = modifiers == Qt::ShiftModifier ? 10 : 100;
+    switch (event->key()) {
+    case Qt::Key_Left:
+        moveSelected(-step, 0);
+        return true;
+    case Qt::Key_Right:
+        moveSelected(step, 0);
+        return true;
+    case Qt::Key_Up:
+        moveSelected(0, -step);
+        return true;
+    case Qt::Key_Down:
+        moveSelected(0, step);
+        return true;
+    default:
+        return false;
+    }
+}
+
 bool ObjectEditorWindow::event(QEvent* event)
 {
     if (event->type() == QEvent::WindowActivate)

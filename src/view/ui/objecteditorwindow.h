@@ -58,6 +58,10 @@ class ObjectEditorWindow : public QWidget, public PagePointerHandler
     // Moves the selected object's card by (dx, dy) in units of 1/10000 of
     // the page (the arrow keys and "Ver&schieben").
     void moveSelected(int dx, int dy);
+    // Keys pressed in the main window while the editor is open: Esc closes
+    // it, the arrow keys move the selected object by 1/100 of the page (with
+    // Shift by 1/1000). True when the key was used.
+    bool answerKey(QKeyEvent* event);
 
     // The commands.
     void newObject(int kind);
