@@ -12,6 +12,7 @@
 #include <QDoubleSpinBox>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMenuBar>
 #include <QPainter>
 #include <QPlainTextEdit>
@@ -382,4 +383,24 @@ TEST_F(EditorFixture, LabellingExerciseRoundTrip)
     EXPECT_EQ(read.objects[4].Text, QStringLiteral("https://example.org/karte"));
     EXPECT_EQ(read.objects[4].PktCap, QStringLiteral("Link"));
     EXPECT_EQ(read.baseImage.size(), QSize(900, 600));
+}
+
+TEST_F(EditorFixture, OpensWithNothingSelectedEvenWhenTheListTakesTheFocus)
+{
+    const QString file = writeDocument(QStringLiteral("leer.vlt"), QStringLiteral("Erstes"));
+    MainWindow& w = start(file);
+    w.openObjectEditor();
+    QListWidget* list = editor().findChild<QListWidget*>();
+    ASSERT_NE(list, nullptr);
+    // A list that gets the focus from the keyboard or the window's activation
+    // makes its first row current; that picks no object.
+    for (Qt::FocusReason reason : {Qt::ActiveWindowFocusReason, Qt::TabFocusReason}) {
+        QFocusEvent in(QEvent::FocusIn, reason);
+        QApplication::sendEvent(list, &in);
+        EXPECT_EQ(editor().editor().selected(), -1) << reason;
+    }
+    // Choosing a row does.
+    list->setCurrentRow(0, QItemSelectionModel::ClearAndSelect);
+    EXPECT_EQ(editor().editor().selected(), 0);
+    EXPECT_EQ(w.document().objects[0].Text, QStringLiteral("Erstes"));
 }

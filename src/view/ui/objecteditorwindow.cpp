@@ -335,7 +335,12 @@ QWidget* ObjectEditorWindow::buildListColumn()
     layout->setContentsMargins(0, 0, 0, 0);
     m_list = new QListWidget;
     m_list->setMinimumWidth(170);
-    connect(m_list, &QListWidget::currentRowChanged, this, [this](int row) {
+    // A chosen row selects its object. The list follows its selection, not its
+    // current row: a list that takes the focus makes its first row current
+    // without choosing it, and the editor opens with nothing selected.
+    connect(m_list, &QListWidget::itemSelectionChanged, this, [this] {
+        const QList<QListWidgetItem*> chosen = m_list->selectedItems();
+        const int row = chosen.isEmpty() ? -1 : m_list->row(chosen.front());
         if (!m_filling && row != m_editor.selected() && m_document.isValidIndex(row) &&
             isEditorClickableKind(m_document.objects[std::size_t(row)].Typ))
             selectObject(row);
@@ -795,8 +800,18 @@ void ObjectEditorWindow::refreshList()
         if (!isEditorClickableKind(o.Typ))
             item->setFlags(Qt::NoItemFlags);
     }
-    m_list->setCurrentRow(m_editor.selected());
+    showSelectionInList();
     m_filling = false;
+}
+
+void ObjectEditorWindow::showSelectionInList()
+{
+    if (m_editor.hasSelection()) {
+        m_list->setCurrentRow(m_editor.selected(), QItemSelectionModel::ClearAndSelect);
+    } else {
+        m_list->clearSelection();
+        m_list->setCurrentRow(-1);
+    }
 }
 
 void ObjectEditorWindow::refreshListRow(int index)
@@ -942,7 +957,7 @@ void ObjectEditorWindow::afterSelection(int before)
     if (before >= 0)
         refreshListRow(before);
     m_filling = true;
-    m_list->setCurrentRow(m_editor.selected());
+    showSelectionInList();
     m_filling = false;
     // The old object lost its marks (and took the last fields), the new one
     // gets them.

@@ -133,6 +133,8 @@ class ObjectEditorWindow : public QWidget, public PagePointerHandler
     void showPanels();
     void showPicture();
     void refreshList();
+    // Marks the selected object's row in the list, or none.
+    void showSelectionInList();
     void refreshListRow(int index);
     void refreshCommands();
     void afterSelection(int before);
