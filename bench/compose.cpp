@@ -1,11 +1,14 @@
 // The learning view's page: a full compose and the repaint of one uncovered
-// field, each against one full-frame QPainter::drawImage of the same size.
+// field, each against one full-frame QPainter::drawImage of the same size,
+// on a screen at 100 % and on one scaled to 200 % (the argument), where the
+// page has four times the pixels.
 
 #include "benchsupport.h"
 
 #include "common/random.h"
 #include "document/document.h"
 #include "document/objectkinds.h"
+#include "view/covering.h"
 #include "view/numbering.h"
 #include "view/pagecomposer.h"
 #include "view/pagegeometry.h"
@@ -14,6 +17,8 @@
 #include <QGuiApplication>
 
 #include <memory>
+#include <string>
+#include <vector>
 
 using namespace velunto;
 
@@ -59,9 +64,10 @@ struct Page
     ViewState view{session};
     PageComposer composer{*doc, view};
 
-    Page()
+    explicit Page(int ratio = 1)
     {
         view.setViewport(kFrame);
+        view.setDevicePixelRatio(ratio);
         RandomSource random(1);
         numberObjects(*doc, view, NumberingMode::Ordered, random);
         composer.redraw();
@@ -70,8 +76,9 @@ struct Page
 
 void BM_FullFrameDrawImage(benchmark::State& state)
 {
-    QImage target(kFrame, QImage::Format_ARGB32_Premultiplied);
-    const QImage source = bench::photoLikePicture(kFrame.width(), kFrame.height())
+    const QSize frame = kFrame * int(state.range(0));
+    QImage target(frame, QImage::Format_ARGB32_Premultiplied);
+    const QImage source = bench::photoLikePicture(frame.width(), frame.height())
                               .convertToFormat(QImage::Format_ARGB32_Premultiplied);
     for (auto _ : state) {
         QPainter p(&target);
@@ -85,7 +92,7 @@ void BM_FullFrameDrawImage(benchmark::State& state)
 // of layers, numbering or objects.
 void BM_FullCompose(benchmark::State& state)
 {
-    Page page;
+    Page page(int(state.range(0)));
     for (auto _ : state) {
         page.composer.redraw();
         benchmark::DoNotOptimize(page.composer.page().constBits());
@@ -100,6 +107,7 @@ void BM_FirstCompose(benchmark::State& state)
         Session session;
         ViewState view{session};
         view.setViewport(kFrame);
+        view.setDevicePixelRatio(int(state.range(0)));
         PageComposer composer(*doc, view);
         composer.redraw();
         benchmark::DoNotOptimize(composer.page().constBits());
@@ -109,11 +117,11 @@ void BM_FirstCompose(benchmark::State& state)
 // Uncovering (and covering again) one field.
 void BM_UncoverOneField(benchmark::State& state)
 {
-    Page page;
+    Page page(int(state.range(0)));
     const int field = 10; // a covered query label in the middle of others
     for (auto _ : state) {
-        const QRect changed = page.composer.toggleCover(field);
-        benchmark::DoNotOptimize(changed);
+        toggleCover(*page.doc, field);
+        benchmark::DoNotOptimize(page.composer.page().constBits());
     }
 }
 
@@ -129,10 +137,10 @@ void BM_Zoom200AndBack(benchmark::State& state)
     }
 }
 
-BENCHMARK(BM_FullFrameDrawImage)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_FullCompose)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_FirstCompose)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_UncoverOneField)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_FullFrameDrawImage)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_FullCompose)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_FirstCompose)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_UncoverOneField)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Zoom200AndBack)->Unit(benchmark::kMillisecond);
 
 } // namespace
@@ -142,11 +150,15 @@ int main(int argc, char** argv)
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
+    std::vector<char*> args = bench::argumentsForRatios(argc, argv);
+    int count = int(args.size()) - 1;
+    benchmark::Initialize(&count, args.data());
     bench::RatioReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
-    reporter.printRatio("BM_FullCompose", "BM_FullFrameDrawImage", 15.0);
-    reporter.printRatio("BM_UncoverOneField", "BM_FullFrameDrawImage", 1.0);
+    for (const std::string ratio : {"/1", "/2"}) {
+        reporter.printRatio("BM_FullCompose" + ratio, "BM_FullFrameDrawImage" + ratio, 10.0);
+        reporter.printRatio("BM_UncoverOneField" + ratio, "BM_FullFrameDrawImage" + ratio, 1.0);
+    }
     benchmark::Shutdown();
     return 0;
 }

@@ -140,7 +140,7 @@ DrawContext PageComposer::context(QPainter& painter, TextCanvas& canvas)
     ctx.canvas = &canvas;
     ctx.document = &m_document;
     ctx.view = &m_view;
-    ctx.page = m_view.pictureSize();
+    ctx.page = m_view.composedSize();
     ctx.cache = &m_cache;
     return ctx;
 }
@@ -198,13 +198,13 @@ QImage PageComposer::scaledBaseImage(QSize size)
 
 void PageComposer::composeGround()
 {
-    const QSize size = m_view.pictureSize();
+    const QSize size = m_view.composedSize();
     const Session& session = m_view.session();
     const bool baseShown = session.exerciseRunning() || m_view.layers[Layer::BaseImage];
     if (baseShown) {
         const RectD r = m_extent.baseRect();
-        const QPoint topLeft = m_view.pageToPicture(r.left, r.top);
-        const QPoint bottomRight = m_view.pageToPicture(r.right, r.bottom);
+        const QPoint topLeft = m_view.pageToComposed(r.left, r.top);
+        const QPoint bottomRight = m_view.pageToComposed(r.right, r.bottom);
         const int opacity = std::clamp(m_document.header.BasisbildDeck, 0, 100);
         const CanvasKey key{m_document.baseImage.cacheKey(), size, m_extent.margins,
                             m_document.header.HtgdCol, opacity};
@@ -311,7 +311,7 @@ void PageComposer::paintObjects(QImage& target, const Pass& pass, size_t start, 
 
 void PageComposer::refreshObjects()
 {
-    if (m_ground.size() != m_view.pictureSize())
+    if (m_ground.size() != m_view.composedSize())
         composeGround();
     m_composed = true;
     const Pass pass = drawingOrder();

@@ -24,7 +24,10 @@ class ViewState;
 // Document's and the session's notifications and repaints what they name,
 // then tells its owner (setPageChanged) which part of the page changed.
 //
-// Pictures, all of the page picture's size, premultiplied ARGB32:
+// Pictures, all of the page picture's size in device pixels (ViewState::
+// composedSize: twice the control's pixels on a screen scaled to 200 %), so
+// that the page is drawn sharp; premultiplied ARGB32. Rectangles given and
+// returned here are in these pixels.
 // - ground: the BaseImage on its HtgdCol margin zone, the grid of the object
 //   editor and what the content types paint under the objects;
 // - background: ground plus the fixed objects (the page without anything
@@ -74,7 +77,7 @@ class PageComposer : private DocumentObserver, private SessionObserver
     const QImage& background() const { return m_background; }
     const QImage& ground() const { return m_ground; }
     const PageExtent& extent() const { return m_extent; }
-    // What object index painted at the last compose, in page-picture pixels.
+    // What object index painted at the last compose, in device pixels.
     QRect paintedRect(int index) const;
     // Where the cards were drawn: this view's hit geometry.
     const DrawnCards& cards() const { return m_cards; }

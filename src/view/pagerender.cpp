@@ -30,6 +30,7 @@ struct LoadedPage
         }
         view.setViewport(options.viewport);
         view.setZoomIndex(options.zoomIndex);
+        view.setDevicePixelRatio(options.pixelRatio);
         // Ordered numbering draws nothing from the random source.
         RandomSource unused;
         number(document, session, view, session.numberingMode(), unused);
@@ -48,7 +49,14 @@ QImage renderLoadedDocument(Document& document, const ViewRenderOptions& options
     picture.fill(kViewSurround);
     QPainter p(&picture);
     const QRect shown = view.shownRect();
-    p.drawImage(shown.topLeft(), loaded.composer.page(), QRect(view.visibleOrigin(), shown.size()));
+    const QRect visible(view.visibleOrigin(), shown.size());
+    if (view.devicePixelRatio() == 1.0) {
+        p.drawImage(shown.topLeft(), loaded.composer.page(), visible);
+    } else {
+        p.setRenderHint(QPainter::SmoothPixmapTransform);
+        p.drawImage(QRectF(shown), loaded.composer.page(),
+                    QRectF(view.pictureToComposed(visible)));
+    }
     return picture;
 }
 

@@ -12,6 +12,9 @@ struct ViewRenderOptions
     QSize viewport{1280, 800};
     int zoomIndex = 0; // 0 = 100 %, 2 = 150 %, 4 = 200 %
     bool uncoverAll = false;
+    // Device pixels per viewport pixel: the page is composed this much
+    // larger (a screen scaled to 200 % has 2).
+    double pixelRatio = 1.0;
 };
 
 // What the learning view shows of a document just loaded, without a window:

@@ -73,6 +73,45 @@ QPoint ViewState::pageToPicture(double fx, double fy) const
     return {rnd(fx * m_picture.width()), rnd(fy * m_picture.height())};
 }
 
+void ViewState::setDevicePixelRatio(double ratio)
+{
+    m_ratio = std::isfinite(ratio) && ratio > 0.0 ? std::clamp(ratio, 0.25, 8.0) : 1.0;
+}
+
+QSize ViewState::composedSize() const
+{
+    return {std::max(1, rnd(m_picture.width() * m_ratio)),
+            std::max(1, rnd(m_picture.height() * m_ratio))};
+}
+
+QPoint ViewState::pageToComposed(double fx, double fy) const
+{
+    const QSize size = composedSize();
+    return {rnd(fx * size.width()), rnd(fy * size.height())};
+}
+
+QRect ViewState::pictureToComposed(const QRect& picture) const
+{
+    if (m_ratio == 1.0 || picture.isNull())
+        return picture;
+    const int left = int(std::floor(picture.left() * m_ratio));
+    const int top = int(std::floor(picture.top() * m_ratio));
+    const int right = int(std::ceil((picture.right() + 1) * m_ratio));
+    const int bottom = int(std::ceil((picture.bottom() + 1) * m_ratio));
+    return QRect(QPoint(left, top), QPoint(right - 1, bottom - 1));
+}
+
+QRect ViewState::composedToPicture(const QRect& composed) const
+{
+    if (m_ratio == 1.0 || composed.isNull())
+        return composed;
+    const int left = int(std::floor(composed.left() / m_ratio));
+    const int top = int(std::floor(composed.top() / m_ratio));
+    const int right = int(std::ceil((composed.right() + 1) / m_ratio));
+    const int bottom = int(std::ceil((composed.bottom() + 1) / m_ratio));
+    return QRect(QPoint(left, top), QPoint(right - 1, bottom - 1));
+}
+
 QPoint ViewState::pageToScreen(double fx, double fy) const
 {
     const QRect shown = shownRect();

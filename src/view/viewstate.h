@@ -56,6 +56,18 @@ class ViewState
     void fitPage(QSizeF pageSize);
 
     QSize pictureSize() const { return m_picture; }
+    // The pixels of the screen per control pixel (2 on a screen scaled to
+    // 200 %). The page is composed in device pixels: composedSize() is the
+    // page picture in them, and the composer draws at that size so that text
+    // and lines stay sharp. Everything else here stays in control pixels.
+    void setDevicePixelRatio(double ratio);
+    double devicePixelRatio() const { return m_ratio; }
+    QSize composedSize() const;
+    QPoint pageToComposed(double fx, double fy) const;
+    // A rectangle of the page picture in device pixels, and back (taking in
+    // every pixel it touches).
+    QRect pictureToComposed(const QRect& picture) const;
+    QRect composedToPicture(const QRect& composed) const;
     // Width / height of the page picture: the aspect that the automatic card
     // side compares directions with.
     double pictureAspect() const;
@@ -103,6 +115,7 @@ class ViewState
     QSize m_viewport{0, 0};
     QPoint m_origin{0, 0};
     QSize m_picture{1, 1};
+    double m_ratio = 1.0;
     int m_zoom = 0;
     RectD m_ansicht{0.0, 0.0, 1.0, 1.0};
 };

@@ -127,6 +127,7 @@ void LearningView::redraw()
     const QRect room = pageRoom();
     m_state.setViewport(room.size());
     m_state.setViewportOrigin(room.topLeft());
+    m_state.setDevicePixelRatio(pixelRatio());
     m_composer.redraw();
     m_pagePicture = QImage();
     showVisiblePart(true);
@@ -156,20 +157,50 @@ void LearningView::showChanged(const QRect& changed)
         p.drawImage(changed.topLeft(), page, changed);
     }
     const QRect visible(m_state.visibleOrigin(), m_surface.size());
-    const QRect area = changed & visible;
+    if (m_state.devicePixelRatio() == 1.0) {
+        const QRect area = changed & visible;
+        if (area.isEmpty())
+            return;
+        // The drawing tools' pictures take the new state of the rectangle too.
+        m_surface.renew(area.translated(-visible.topLeft()), page);
+        update(pictureToWidget(area));
+        return;
+    }
+    const QRect area = m_state.composedToPicture(changed) & visible;
     if (area.isEmpty())
         return;
-    // The drawing tools' pictures take the new state of the rectangle too.
-    m_surface.renew(area.translated(-visible.topLeft()), page);
+    const QRect inShown = area.translated(-visible.topLeft());
+    {
+        QPainter p(&m_controlView);
+        p.setCompositionMode(QPainter::CompositionMode_Source);
+        p.setRenderHint(QPainter::SmoothPixmapTransform);
+        p.drawImage(QRectF(inShown), page, QRectF(m_state.pictureToComposed(area)));
+    }
+    m_surface.renew(inShown, m_controlView);
     update(pictureToWidget(area));
 }
 
 void LearningView::showVisiblePart(bool recomposed)
 {
     const QImage& source = m_pagePicture.isNull() ? m_composer.page() : m_pagePicture;
-    const QPoint origin = m_state.visibleOrigin();
-    m_surface.setPictures(source.copy(QRect(origin, m_state.shownRect().size())),
-                          &m_composer.page(), origin);
+    const QRect visible(m_state.visibleOrigin(), m_state.shownRect().size());
+    if (m_state.devicePixelRatio() == 1.0) {
+        m_controlView = QImage();
+        m_surface.setPictures(source.copy(visible), &m_composer.page(), visible.topLeft());
+    } else {
+        // The drawing tools work in control pixels: they get the visible
+        // part scaled down, while the page itself is shown from the sharp
+        // composed picture.
+        const QRect composed = m_state.pictureToComposed(visible);
+        const auto reduce = [&](const QImage& from) {
+            return from.copy(composed)
+                .scaled(visible.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+                .convertToFormat(QImage::Format_ARGB32_Premultiplied);
+        };
+        m_controlView = reduce(m_composer.page());
+        m_surface.setPictures(m_pagePicture.isNull() ? m_controlView : reduce(m_pagePicture),
+                              m_controlView);
+    }
     m_drawn = false;
     update();
     Q_EMIT visiblePartShown(recomposed);
@@ -183,12 +214,40 @@ void LearningView::commitDrawings()
         m_pagePicture = m_composer.page().copy();
     QPainter p(&m_pagePicture);
     p.setCompositionMode(QPainter::CompositionMode_Source);
-    p.drawImage(m_state.visibleOrigin(), m_surface.shown());
+    if (m_state.devicePixelRatio() == 1.0) {
+        p.drawImage(m_state.visibleOrigin(), m_surface.shown());
+    } else {
+        // The page stays sharp; only what was drawn is scaled up into it.
+        const QRect visible(m_state.visibleOrigin(), m_surface.size());
+        const QRect composed = m_state.pictureToComposed(visible);
+        p.drawImage(composed.topLeft(), m_composer.page(), composed);
+        p.setCompositionMode(QPainter::CompositionMode_SourceOver);
+        p.setRenderHint(QPainter::SmoothPixmapTransform);
+        p.drawImage(QRectF(composed), drawingsOnly(m_surface.rect()));
+    }
     m_drawn = false;
+}
+
+QImage LearningView::drawingsOnly(const QRect& area) const
+{
+    const QImage& shown = m_surface.shown();
+    const QRect a = area & shown.rect() & m_controlView.rect();
+    QImage drawings(a.size(), QImage::Format_ARGB32_Premultiplied);
+    for (int y = 0; y < a.height(); ++y) {
+        const auto* s = reinterpret_cast<const QRgb*>(shown.constScanLine(a.top() + y)) + a.left();
+        const auto* c =
+            reinterpret_cast<const QRgb*>(m_controlView.constScanLine(a.top() + y)) + a.left();
+        auto* d = reinterpret_cast<QRgb*>(drawings.scanLine(y));
+        for (int x = 0; x < a.width(); ++x)
+            d[x] = s[x] == c[x] ? 0 : s[x];
+    }
+    return drawings;
 }
 
 QImage LearningView::composedView() const
 {
+    if (m_state.devicePixelRatio() != 1.0)
+        return m_controlView.copy();
     return m_composer.page().copy(QRect(m_state.visibleOrigin(), m_state.shownRect().size()));
 }
 
@@ -213,6 +272,14 @@ QRect LearningView::pictureToWidget(const QRect& picture) const
 
 void LearningView::paintEvent(QPaintEvent* event)
 {
+    // Moved to a screen of another pixel ratio: compose again for it.
+    if (pixelRatio() != m_state.devicePixelRatio() && !m_layoutPending) {
+        m_layoutPending = true;
+        QTimer::singleShot(0, this, [this] {
+            m_layoutPending = false;
+            redraw();
+        });
+    }
     QPainter p(this);
     const QRect shown = shownRect();
     const QRegion surround = QRegion(event->rect()) - QRegion(shown);
@@ -221,8 +288,34 @@ void LearningView::paintEvent(QPaintEvent* event)
     // Plain blits: every scaling happened when the page was composed. Only
     // what changed is copied (a stroke's strip, not its bounds).
     const QImage& picture = m_surface.shown();
-    for (const QRect& r : event->region() & QRect(shown.topLeft(), picture.size()))
-        p.drawImage(r.topLeft(), picture, r.translated(-shown.topLeft()));
+    const QRegion region = event->region() & QRect(shown.topLeft(), picture.size());
+    if (m_state.devicePixelRatio() == 1.0 || m_controlView.size() != picture.size()) {
+        for (const QRect& r : region)
+            p.drawImage(r.topLeft(), picture, r.translated(-shown.topLeft()));
+        return;
+    }
+    // The page comes from the composed picture, pixel for pixel of the
+    // screen; the drawings, made in control pixels, go on top of it.
+    const QPoint origin = m_state.visibleOrigin();
+    const bool drawings = m_drawn || !m_pagePicture.isNull();
+    for (const QRect& r : region) {
+        const QRect inShown = r.translated(-shown.topLeft());
+        p.drawImage(QRectF(r), m_composer.page(),
+                    QRectF(m_state.pictureToComposed(inShown.translated(origin))));
+        if (drawings)
+            p.drawImage(r.topLeft(), drawingsOnly(inShown));
+    }
+}
+
+double LearningView::pixelRatio() const
+{
+    return m_fixedRatio > 0.0 ? m_fixedRatio : devicePixelRatioF();
+}
+
+void LearningView::setFixedPixelRatio(double ratio)
+{
+    m_fixedRatio = ratio;
+    redraw();
 }
 
 void LearningView::resizeEvent(QResizeEvent* event)
@@ -500,6 +593,11 @@ bool LearningView::event(QEvent* event)
         event->accept();
         return true;
     }
+    case QEvent::ScreenChangeInternal:
+        // The next paint composes again when the new screen has another
+        // pixel ratio.
+        update();
+        return QWidget::event(event);
     case QEvent::TouchBegin:
     case QEvent::TouchUpdate:
     case QEvent::TouchEnd:

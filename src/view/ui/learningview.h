@@ -136,6 +136,10 @@ class LearningView : public QWidget, private SessionObserver
     // announced (startPagePressed) before it is handled.
     void setStartPanelShown(bool shown) { m_startPanelShown = shown; }
 
+    // Composes the page for this many device pixels per control pixel,
+    // whatever the screen says (0: follow the screen the view is on).
+    void setFixedPixelRatio(double ratio);
+
     // --- for the drawing tools -----------------------------------------------------
 
     // The shown part of the page (ShownPicture) with the drawings in it, the
@@ -211,6 +215,10 @@ class LearningView : public QWidget, private SessionObserver
     void clickObject(int index);
     void updateCursor(QPointF position);
     QRect pictureToWidget(const QRect& picture) const;
+    double pixelRatio() const;
+    // What the drawing tools drew in area of the shown picture: its pixels
+    // where they differ from the composed view, transparent elsewhere.
+    QImage drawingsOnly(const QRect& area) const;
 
     Document& m_document;
     Session& m_session;
@@ -222,6 +230,10 @@ class LearningView : public QWidget, private SessionObserver
     std::vector<PagePointerHandler*> m_handlers;
 
     QImage m_pagePicture; // the page with drawings moved into it; null while there are none
+    // Where the screen has more pixels than the control: the visible part of
+    // the page scaled to control pixels, which the drawing tools work on.
+    QImage m_controlView;
+    double m_fixedRatio = 0.0;
     DrawingSurface m_surface;
     bool m_drawn = false; // ShownPicture holds drawings
     bool m_panning = false;
