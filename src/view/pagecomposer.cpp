@@ -318,27 +318,23 @@ void PageComposer::refreshObjects()
     m_painted.assign(m_document.objects.size(), QRect());
     m_cards.reset(m_document.objectCount());
     m_cache.beginPass();
-
-    m_background = m_ground;
-    paintObjects(m_background, pass, 0, QRect(), true);
-
-    // When every fixed object lies below every other object, the page starts
-    // from background after them; otherwise it is drawn on ground.
-    size_t firstOther = 0;
-    while (firstOther < pass.afterObjectsHook &&
-           isFixedKind(m_document.objects[pass.objects[firstOther]].Typ))
-        ++firstOther;
-    const bool fixedLater =
-        std::any_of(pass.objects.begin() + firstOther, pass.objects.end(),
-                    [&](int i) { return isFixedKind(m_document.objects[i].Typ); });
-    if (fixedLater) {
-        m_page = m_ground;
-        paintObjects(m_page, pass, 0, QRect(), false);
-    } else {
-        m_page = m_background;
-        paintObjects(m_page, pass, firstOther, QRect(), false);
-    }
+    // The page is drawn on ground in one pass: the same pixels as drawing
+    // it on background, without copying the whole picture once more.
+    m_page = m_ground;
+    paintObjects(m_page, pass, 0, QRect(), false);
+    m_background = QImage();
+    m_backgroundDone = false;
     m_cache.endPass();
+}
+
+const QImage& PageComposer::background()
+{
+    if (!m_backgroundDone && !m_ground.isNull()) {
+        m_background = m_ground;
+        paintObjects(m_background, drawingOrder(), 0, QRect(), true);
+        m_backgroundDone = true;
+    }
+    return m_background;
 }
 
 QRect PageComposer::redrawArea(const QRect& area)
@@ -348,8 +344,10 @@ QRect PageComposer::redrawArea(const QRect& area)
         return {};
     m_painted.resize(m_document.objects.size());
     const Pass pass = drawingOrder();
-    copyArea(m_background, m_ground, r);
-    paintObjects(m_background, pass, 0, r, true);
+    if (m_backgroundDone) {
+        copyArea(m_background, m_ground, r);
+        paintObjects(m_background, pass, 0, r, true);
+    }
     copyArea(m_page, m_ground, r);
     paintObjects(m_page, pass, 0, r, false);
     return r;

@@ -62,9 +62,9 @@ class PageComposer : private DocumentObserver, private SessionObserver
     void setPageChanged(PageChanged changed) { m_changed = std::move(changed); }
 
     // Redraw: fits the page into the viewport at the current zoom, then
-    // composes ground, background and page.
+    // composes ground and page.
     void redraw();
-    // RefreshObjects: composes background and page again from ground (after
+    // RefreshObjects: composes the page again from ground (after
     // objects moved or changed in many places).
     void refreshObjects();
     // Repaints the given rectangle of the page picture; returns the part of
@@ -74,7 +74,9 @@ class PageComposer : private DocumentObserver, private SessionObserver
     QRect redrawObject(int index);
 
     const QImage& page() const { return m_page; }
-    const QImage& background() const { return m_background; }
+    // Composed when asked for: a full compose draws the page straight from
+    // ground and skips this copy.
+    const QImage& background();
     const QImage& ground() const { return m_ground; }
     const PageExtent& extent() const { return m_extent; }
     // What object index painted at the last compose, in device pixels.
@@ -137,6 +139,7 @@ class PageComposer : private DocumentObserver, private SessionObserver
 
     QImage m_ground;
     QImage m_background;
+    bool m_backgroundDone = false; // m_background shows the current objects
     QImage m_page;
     std::vector<QRect> m_painted;
     DrawnCards m_cards;

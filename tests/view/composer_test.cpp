@@ -223,6 +223,7 @@ TEST(Composer, UncoveringRepaintsOnlyTheFieldAndMatchesAFullCompose)
     const int far = p.label(ObjectKind::QueryLabel, 0.1, 0.1, QStringLiteral("fern"));
     p.doc.objects[far].Abdeckung = -1;
     p.composer.redraw();
+    p.composer.background(); // composed now, so that the toggle repaints it too
 
     // The composer follows the Document: the toggle alone repaints the field.
     QRect changed;
