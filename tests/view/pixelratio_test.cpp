@@ -135,3 +135,24 @@ TEST(PixelRatio, StrokeLandsUnderThePointerAndTheEraserTakesItAway)
         EXPECT_EQ(f.screen(), clean);
     }
 }
+
+TEST(PixelRatio, StrokeMovesWithThePageWhenThePageIsDragged)
+{
+    for (const double ratio : {1.0, 2.0}) {
+        SCOPED_TRACE(ratio);
+        Fixture f(ratio);
+        f.view->setZoomIndex(4);
+        const QPoint from(100, 80);
+        const QPoint to(300, 80);
+        f.drawing->chooseColour(26); // black
+        drag(f.view, from, to);
+
+        // Dragging with the right button moves the page, and the stroke with it.
+        send(f.view, QEvent::MouseButtonPress, QPoint(400, 250), Qt::RightButton, Qt::RightButton);
+        send(f.view, QEvent::MouseMove, QPoint(400, 290), Qt::NoButton, Qt::RightButton);
+        send(f.view, QEvent::MouseButtonRelease, QPoint(400, 290), Qt::RightButton, Qt::NoButton);
+        const QImage moved = f.screen();
+        EXPECT_LT(qGray(moved.pixel(QPoint(200, 120) * ratio)), 80);
+        EXPECT_GT(qGray(moved.pixel(QPoint(200, 80) * ratio)), 200);
+    }
+}
