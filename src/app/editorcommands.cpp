@@ -12,7 +12,8 @@ std::vector<MenuCommand> editorMenuCommands()
     MenuCommand font;
     font.menu = TopMenu::Author;
     font.order = 70;
-    font.caption = QStringLiteral("Edi&tor-Schriftart...");
+    // Its letter is A: T opens "Objekteditor: &Texte, Bilder, Infopunkte".
+    font.caption = QStringLiteral("Editor-Schrift&art...");
     font.run = [](MainWindow& w) {
         EditorFontDialog dialog(&w);
         runDialog(dialog);

@@ -6,14 +6,15 @@ namespace velunto {
 
 std::vector<MenuCommand> questionMenuCommands()
 {
-    // "&Einzelfragen bearbeiten...", after "&Dokument bearbeiten...": the
+    // "Einzel&fragen bearbeiten...", after "&Dokument bearbeiten...": the
     // single-questions editor on any document; its OK makes the document one
-    // of single questions.
+    // of single questions. Its letter is F, as E belongs to
+    // "Dokument&eigenschaften..." in the same menu.
     MenuCommand edit;
     edit.menu = TopMenu::Author;
     edit.order = 20;
     edit.suborder = 1;
-    edit.caption = QStringLiteral("&Einzelfragen bearbeiten...");
+    edit.caption = QStringLiteral("Einzel&fragen bearbeiten...");
     edit.learningViewOnly = true;
     edit.run = [](MainWindow& w) { w.runEditor(openSingleQuestionsEditor); };
     return {edit};

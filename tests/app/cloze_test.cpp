@@ -214,7 +214,7 @@ TEST_F(ClozeInTheMainWindow, TypingIntoTheGapsAcceptsAnAlternativeWrittenWithBla
 TEST_F(ClozeInTheMainWindow, TheEditorFontRowChangesTheFontOfTheEditorsForTheRun)
 {
     open();
-    QAction* row = action(QStringLiteral("Edi&tor-Schriftart..."));
+    QAction* row = action(QStringLiteral("Editor-Schrift&art..."));
     ASSERT_NE(row, nullptr);
     const EditorFontChoice before = editorFontChoice();
     {

@@ -195,7 +195,7 @@ TEST_F(PresentingFixture, WheelAndArrowKeysMoveAZoomedPage)
     EXPECT_DOUBLE_EQ(w.document().objects[0].Ky, 0.21);
 }
 
-TEST_F(MainWindowFixture, TheViewMenuGivesEachEntryItsOwnLetter)
+TEST_F(MainWindowFixture, EveryMenuGivesEachEntryItsOwnLetter)
 {
     MainWindow& w = start();
     std::function<void(QMenu*)> check = [&](QMenu* menu) {
@@ -212,5 +212,10 @@ TEST_F(MainWindowFixture, TheViewMenuGivesEachEntryItsOwnLetter)
             taken.insert(letter, a->text());
         }
     };
-    check(w.menu(TopMenu::LearningView));
+    for (TopMenu top : {TopMenu::File, TopMenu::Topics, TopMenu::LearningView, TopMenu::Exercise,
+                        TopMenu::TeacherControl, TopMenu::Author, TopMenu::Display,
+                        TopMenu::Options, TopMenu::Exchange, TopMenu::Help}) {
+        if (QMenu* menu = w.menu(top))
+            check(menu);
+    }
 }
