@@ -26,8 +26,9 @@ enum class TopMenu {
 
 QString topMenuCaption(TopMenu menu);
 
-// One entry of the main menu. A subsystem adds its command with one row in
-// mainMenuCommands(); the menu bar is built from that table.
+// One entry of the main menu. A subsystem keeps its rows in its own
+// <subsystem>commands.cpp and adds them with one line in mainMenuCommands();
+// the menu bar is built from that table.
 struct MenuCommand
 {
     TopMenu menu = TopMenu::File;
@@ -50,7 +51,20 @@ MenuCommand menuRow(TopMenu menu, int order, const char* caption, QKeySequence s
                     std::function<void(MainWindow&)> run);
 // The row with a separator line above it.
 MenuCommand separated(MenuCommand c);
+// The row with a check mark while checked says so.
+MenuCommand checkedWhen(MenuCommand c, std::function<bool(const MainWindow&)> checked);
+// The row enabled only in the learning view.
+MenuCommand learningViewOnly(MenuCommand c);
+// The row inside the submenu captioned submenu (UTF-8).
+MenuCommand inSubmenu(const char* submenu, MenuCommand c);
+// Adds the rows a subsystem contributes from its own file.
+void append(std::vector<MenuCommand>& to, std::vector<MenuCommand> rows);
+
 // The rows of the subsystems, each from its own file.
+std::vector<MenuCommand> fileMenuCommands();     // filecommands.cpp
+std::vector<MenuCommand> topicMenuCommands();    // topiccommands.cpp
+std::vector<MenuCommand> viewMenuCommands();     // viewcommands.cpp
+std::vector<MenuCommand> authorMenuCommands();   // authorcommands.cpp
 std::vector<MenuCommand> exerciseMenuCommands(); // exercisecommands.cpp
 std::vector<MenuCommand> questionMenuCommands(); // questioncommands.cpp
 std::vector<MenuCommand> editorMenuCommands();   // editorcommands.cpp
