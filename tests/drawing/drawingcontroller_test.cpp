@@ -184,3 +184,22 @@ TEST(DrawingController, AFailedStrokeKeepsWhatWasDrawnAndSaysWhy)
     EXPECT_EQ(f.view->shownPicture().pixel(300, 125) | 0xFF000000, black);
     EXPECT_EQ(f.prompter.shown.size(), 1u);
 }
+
+TEST(DrawingController, WithAPenEveryPointerEventArrives)
+{
+    // Merged moves would cut the first bend of a quick stroke: while a pen
+    // or shape tool is chosen the application merges none, and afterwards
+    // it merges as before.
+    QCoreApplication::setAttribute(Qt::AA_CompressHighFrequencyEvents, true);
+    {
+        Fixture f;
+        for (const auto& [tool, merged] : {std::pair{Tool::Pen, false}, {Tool::Pointer, true},
+                                           {Tool::FirstShape, false}, {Tool::Area, true},
+                                           {Tool::LastShape, false}}) {
+            f.drawing->selectViewTool(tool);
+            EXPECT_EQ(QCoreApplication::testAttribute(Qt::AA_CompressHighFrequencyEvents), merged)
+                << tool;
+        }
+    }
+    EXPECT_TRUE(QCoreApplication::testAttribute(Qt::AA_CompressHighFrequencyEvents));
+}

@@ -98,6 +98,8 @@ DrawingController::~DrawingController()
 {
     m_view.removePointerHandler(this);
     m_session.removeObserver(this);
+    if (m_uncompressedMoves)
+        QCoreApplication::setAttribute(Qt::AA_CompressHighFrequencyEvents, m_compressedMoves);
 }
 
 void DrawingController::selectDefaults()
@@ -282,10 +284,7 @@ template <class Action> void DrawingController::guarded(Action&& action)
         failure = QString::fromLocal8Bit(e.what());
     }
     // Whatever part of the picture the action reached, the screen shows it.
-    const bool stroke = m_tools.drawing();
     m_tools.abandonAction();
-    if (stroke)
-        strokeEnds();
     m_view.shownPictureChanged();
     m_overlay->refresh();
     m_prompter.information(QStringLiteral("Fehler aufgetreten (") + failure + u')');
@@ -298,28 +297,25 @@ QPointF DrawingController::toControl(QPointF page) const
     return m_view.state().pageToScreenF(page);
 }
 
-void DrawingController::strokeBegins()
+void DrawingController::updateEventCompression()
 {
-    // Every pointer event of a stroke counts: merged moves would cut its
-    // curves.
-    m_compressedMoves = QCoreApplication::testAttribute(Qt::AA_CompressHighFrequencyEvents);
-    QCoreApplication::setAttribute(Qt::AA_CompressHighFrequencyEvents, false);
-}
-
-void DrawingController::strokeEnds()
-{
-    QCoreApplication::setAttribute(Qt::AA_CompressHighFrequencyEvents, m_compressedMoves);
+    // While a pen or shape tool is chosen every pointer event counts, from
+    // the first one of a stroke on: merged moves would cut its curves.
+    const bool uncompressed = active() && DrawingTools::isDrawingTool(m_tools.tool());
+    if (uncompressed == m_uncompressedMoves)
+        return;
+    if (uncompressed)
+        m_compressedMoves = QCoreApplication::testAttribute(Qt::AA_CompressHighFrequencyEvents);
+    QCoreApplication::setAttribute(Qt::AA_CompressHighFrequencyEvents,
+                                   uncompressed ? false : m_compressedMoves);
+    m_uncompressedMoves = uncompressed;
 }
 
 bool DrawingController::pagePressed(const PagePointer& pointer)
 {
     if (!active() || pointer.button != Qt::LeftButton)
         return false;
-    guarded([&] {
-        apply(m_tools.press(toControl(pointer.page)));
-        if (m_tools.drawing())
-            strokeBegins();
-    });
+    guarded([&] { apply(m_tools.press(toControl(pointer.page))); });
     return true;
 }
 
@@ -343,12 +339,7 @@ bool DrawingController::pageReleased(const PagePointer& pointer)
 {
     if (!active() || pointer.button != Qt::LeftButton)
         return false;
-    guarded([&] {
-        const bool stroke = m_tools.drawing();
-        apply(m_tools.release(toControl(pointer.page)));
-        if (stroke)
-            strokeEnds();
-    });
+    guarded([&] { apply(m_tools.release(toControl(pointer.page))); });
     return true;
 }
 
@@ -366,6 +357,7 @@ void DrawingController::apply(const DrawingChange& change)
 
 void DrawingController::updateCursor()
 {
+    updateEventCompression();
     if (!active())
         return;
     switch (m_tools.tool()) {

@@ -92,8 +92,7 @@ class DrawingController : public QObject, public PagePointerHandler, private Ses
     QMenu* sizeMenu(QWidget* parent);
     QMenu* colourMenu(QWidget* parent);
     void checkable(QAction* action, std::function<bool()> checked);
-    void strokeBegins();
-    void strokeEnds();
+    void updateEventCompression();
     void drawStampPictures();
     void placeTextBox(QPoint controlPoint);
     void styleTextBox();
@@ -114,7 +113,8 @@ class DrawingController : public QObject, public PagePointerHandler, private Ses
     std::vector<std::pair<QToolButton*, std::vector<int>>> m_toolButtons;
     std::vector<QPointer<QToolButton>> m_buttons;
     std::vector<std::pair<QAction*, std::function<bool()>>> m_menuChecks;
-    bool m_compressedMoves = true; // what the application merged before a stroke
+    bool m_compressedMoves = true;      // what the application merged before a drawing tool
+    bool m_uncompressedMoves = false;   // every move arrives while a drawing tool is chosen
 };
 
 } // namespace velunto
