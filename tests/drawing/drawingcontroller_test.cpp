@@ -1,5 +1,6 @@
 #include "document/document.h"
 #include "platform/prompter.h"
+#include "support/mouse.h"
 #include "view/drawing/ui/drawingcontroller.h"
 #include "view/pagegeometry.h"
 #include "view/ui/learningview.h"
@@ -14,6 +15,7 @@
 #include <new>
 
 using namespace velunto;
+using velunto::testing::drag;
 
 namespace {
 
@@ -49,19 +51,6 @@ void operator delete(void* p, std::size_t) noexcept
 }
 
 namespace {
-
-void send(QWidget* w, QEvent::Type type, QPoint pos, Qt::MouseButton button, Qt::MouseButtons held)
-{
-    QMouseEvent e(type, QPointF(pos), QPointF(w->mapToGlobal(pos)), button, held, Qt::NoModifier);
-    QApplication::sendEvent(w, &e);
-}
-
-void drag(QWidget* w, QPoint from, QPoint to)
-{
-    send(w, QEvent::MouseButtonPress, from, Qt::LeftButton, Qt::LeftButton);
-    send(w, QEvent::MouseMove, to, Qt::NoButton, Qt::LeftButton);
-    send(w, QEvent::MouseButtonRelease, to, Qt::LeftButton, Qt::NoButton);
-}
 
 // A learning view with a covered query field and the drawing tools over it.
 struct Fixture
@@ -126,14 +115,16 @@ TEST(DrawingController, ErasingAfterAFieldWasToggledShowsItsNewState)
         ASSERT_NE(f.shownField(), covered);
 
         f.drawing->selectViewTool(Tool::Pointer);
-        drag(f.view, r.center() + QPoint(0, -r.height() / 3), r.center() + QPoint(0, -r.height() / 3));
+        drag(f.view, r.center() + QPoint(0, -r.height() / 3),
+             r.center() + QPoint(0, -r.height() / 3));
         ASSERT_EQ(f.doc.objects[f.field].Abdeckung, 0);
         if (coverAgain) {
-            drag(f.view, r.center() + QPoint(0, -r.height() / 3), r.center() + QPoint(0, -r.height() / 3));
+            drag(f.view, r.center() + QPoint(0, -r.height() / 3),
+                 r.center() + QPoint(0, -r.height() / 3));
             ASSERT_EQ(f.doc.objects[f.field].Abdeckung, -1);
         }
-        const QImage now = f.view->composedView().copy(
-            r.translated(-f.view->shownRect().topLeft()));
+        const QImage now =
+            f.view->composedView().copy(r.translated(-f.view->shownRect().topLeft()));
 
         f.drawing->chooseStrokeSize(4);
         f.drawing->eraserButton();
@@ -193,8 +184,10 @@ TEST(DrawingController, WithAPenEveryPointerEventArrives)
     QCoreApplication::setAttribute(Qt::AA_CompressHighFrequencyEvents, true);
     {
         Fixture f;
-        for (const auto& [tool, merged] : {std::pair{Tool::Pen, false}, {Tool::Pointer, true},
-                                           {Tool::FirstShape, false}, {Tool::Area, true},
+        for (const auto& [tool, merged] : {std::pair{Tool::Pen, false},
+                                           {Tool::Pointer, true},
+                                           {Tool::FirstShape, false},
+                                           {Tool::Area, true},
                                            {Tool::LastShape, false}}) {
             f.drawing->selectViewTool(tool);
             EXPECT_EQ(QCoreApplication::testAttribute(Qt::AA_CompressHighFrequencyEvents), merged)

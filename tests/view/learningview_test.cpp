@@ -1,6 +1,7 @@
 #include "common/filemessages.h"
 #include "document/document.h"
 #include "platform/prompter.h"
+#include "support/mouse.h"
 #include "view/covering.h"
 #include "view/pagegeometry.h"
 #include "view/ui/baseimagedialog.h"
@@ -25,27 +26,10 @@
 #include <QUrl>
 
 using namespace velunto;
+using velunto::testing::click;
+using velunto::testing::drag;
 
 namespace {
-
-void send(QWidget* w, QEvent::Type type, QPoint pos, Qt::MouseButton button, Qt::MouseButtons held)
-{
-    QMouseEvent e(type, QPointF(pos), QPointF(w->mapToGlobal(pos)), button, held, Qt::NoModifier);
-    QApplication::sendEvent(w, &e);
-}
-
-void click(QWidget* w, QPoint pos, Qt::MouseButton button = Qt::LeftButton)
-{
-    send(w, QEvent::MouseButtonPress, pos, button, button);
-    send(w, QEvent::MouseButtonRelease, pos, button, Qt::NoButton);
-}
-
-void drag(QWidget* w, QPoint from, QPoint to, Qt::MouseButton button)
-{
-    send(w, QEvent::MouseButtonPress, from, button, button);
-    send(w, QEvent::MouseMove, to, Qt::NoButton, button);
-    send(w, QEvent::MouseButtonRelease, to, button, Qt::NoButton);
-}
 
 struct Fixture
 {

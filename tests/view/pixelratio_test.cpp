@@ -1,5 +1,6 @@
 #include "document/document.h"
 #include "platform/prompter.h"
+#include "support/mouse.h"
 #include "view/drawing/ui/drawingcontroller.h"
 #include "view/pagegeometry.h"
 #include "view/ui/learningview.h"
@@ -10,21 +11,9 @@
 #include <QMouseEvent>
 
 using namespace velunto;
+using velunto::testing::drag;
 
 namespace {
-
-void send(QWidget* w, QEvent::Type type, QPoint pos, Qt::MouseButton button, Qt::MouseButtons held)
-{
-    QMouseEvent e(type, QPointF(pos), QPointF(w->mapToGlobal(pos)), button, held, Qt::NoModifier);
-    QApplication::sendEvent(w, &e);
-}
-
-void drag(QWidget* w, QPoint from, QPoint to)
-{
-    send(w, QEvent::MouseButtonPress, from, Qt::LeftButton, Qt::LeftButton);
-    send(w, QEvent::MouseMove, to, Qt::NoButton, Qt::LeftButton);
-    send(w, QEvent::MouseButtonRelease, to, Qt::LeftButton, Qt::NoButton);
-}
 
 // A learning view on a screen with ratio device pixels per control pixel,
 // a covered query field in its middle and the drawing tools over it.
@@ -148,9 +137,7 @@ TEST(PixelRatio, StrokeMovesWithThePageWhenThePageIsDragged)
         drag(f.view, from, to);
 
         // Dragging with the right button moves the page, and the stroke with it.
-        send(f.view, QEvent::MouseButtonPress, QPoint(400, 250), Qt::RightButton, Qt::RightButton);
-        send(f.view, QEvent::MouseMove, QPoint(400, 290), Qt::NoButton, Qt::RightButton);
-        send(f.view, QEvent::MouseButtonRelease, QPoint(400, 290), Qt::RightButton, Qt::NoButton);
+        drag(f.view, QPoint(400, 250), QPoint(400, 290), Qt::RightButton);
         const QImage moved = f.screen();
         EXPECT_LT(qGray(moved.pixel(QPoint(200, 120) * ratio)), 80);
         EXPECT_GT(qGray(moved.pixel(QPoint(200, 80) * ratio)), 200);
